@@ -1,0 +1,62 @@
+#include "runtime_error.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+void AppendHex(char* p, uintptr_t v) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  int digits = sizeof(void*) * 2;
+  for (int i = digits - 1; i >= 0; --i) {
+    p[i] = kDigits[v & 15];
+    v >>= 4;
+  }
+  p[digits] = 0;
+}
+
+LONG WINAPI FatalFilter(EXCEPTION_POINTERS* info) {
+  int code = kErrOtherFatal;
+  switch (info->ExceptionRecord->ExceptionCode) {
+    case EXCEPTION_ACCESS_VIOLATION: code = kErrAccessViolation; break;
+    case EXCEPTION_STACK_OVERFLOW: code = kErrStackOverflow; break;
+    case EXCEPTION_INT_DIVIDE_BY_ZERO:
+    case EXCEPTION_FLT_DIVIDE_BY_ZERO: code = kErrDivByZero; break;
+    default: break;
+  }
+  RuntimeErrorAt(code, info->ExceptionRecord->ExceptionAddress);
+}
+
+void OutOfMemory() { RuntimeError(kErrOutOfMemory); }
+
+}  // namespace
+
+void FormatRuntimeError(char* buf, int code, const void* address) {
+  // "Runtime error " + number + " at $" + address
+  wsprintfA(buf, "Runtime error %d at $", code);
+  char* end = buf;
+  while (*end) ++end;
+  AppendHex(end, reinterpret_cast<uintptr_t>(address));
+}
+
+void RuntimeErrorAt(int code, const void* address) {
+  char text[64];
+  FormatRuntimeError(text, code, address);
+  MessageBoxA(nullptr, text, "Error", MB_OK | MB_ICONHAND | MB_TASKMODAL);
+  ExitProcess(static_cast<UINT>(code));
+}
+
+__attribute__((noinline)) void RuntimeError(int code) {
+  RuntimeErrorAt(code, __builtin_return_address(0));
+}
+
+void InstallRuntimeErrorHandlers() {
+  SetUnhandledExceptionFilter(FatalFilter);
+  std::set_new_handler(OutOfMemory);
+  // A stack overflow needs stack of its own to report it.
+  ULONG reserve = 32 * 1024;
+  SetThreadStackGuarantee(&reserve);
+}

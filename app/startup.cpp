@@ -1,0 +1,38 @@
+#include "startup.h"
+
+#include "../settings/settings.h"
+#include "../ui/catalogues.h"
+#include "../ui/formrecord.h"
+#include "../wincontrols/dispatch/messageloop.h"
+#include "../wincontrols/storage/convert.h"
+#include "runtime_error.h"
+
+UINT LoadConfigMessage = 0;
+
+namespace {
+constexpr char kMutexName[] = "VConfigMutex";
+}
+
+void StartupPreparation(TFormRecord* r) {
+  // Created once and tested by its result: two copies started together cannot both be first.
+  // The handle stays open for the life of the process.
+  HANDLE mutex = CreateMutexA(nullptr, FALSE, kMutexName);
+  if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) PostQuitMessage(0);
+  LoadConfigMessage = RegisterWindowMessageA("WM_LOADCONFIG");
+  AddAllKeys(r);
+  EnumerateSkins(ProgramFolder());
+  AddSkinItems(r);
+  AddTrayActions(r);
+  LoadSettings(r);
+}
+
+int RunProgram() {
+  InstallRuntimeErrorHandlers();
+  BuildSettingsWindow(FormRecord, nullptr);
+  TControl* window = FormRecord->SettingsForm;
+  Run(window);
+  FormRecord = nullptr;  // released with the window
+  KeyCodeList = std::vector<uint16_t>();
+  SkinList = std::vector<TSkin>();
+  return 0;
+}

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Runs a command inside a test world of its own: an Xvfb display (unless VCONFIG_DISPLAY is
+# set), a Wine prefix in the build folder, a Russian locale, a PulseAudio null sink, and
+# wineserver started beforehand with its output detached. Everything is stopped afterwards.
+# usage: harness.sh BUILD_DIR COMMAND...
+set -euo pipefail
+build=$(realpath "$1"); shift
+here=$(dirname "$(realpath "$0")")
+source "$here/wine-env.sh"
+export WINEPREFIX=$build/wineprefix
+export XDG_RUNTIME_DIR=$build/run
+mkdir -p "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
+export PULSE_RUNTIME_PATH=$XDG_RUNTIME_DIR/pulse PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
+
+xvfb_pid=""
+cleanup() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  pulseaudio -k >/dev/null 2>&1 || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
+}
+trap cleanup EXIT
+
+if [ -n "${VCONFIG_DISPLAY:-}" ]; then
+  export DISPLAY=$VCONFIG_DISPLAY
+else
+  for n in $(seq 90 140); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+    Xvfb :$n -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=:$n
+    break
+  done
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+
+pulseaudio --daemonize=yes --exit-idle-time=-1 -n --disallow-exit \
+  --load="module-null-sink sink_name=Speakers" --load=module-native-protocol-unix \
+  </dev/null >/dev/null 2>&1 || echo "harness: no PulseAudio; the mixer list will be empty" >&2
+
+# Started outside CTest with detached output, or CTest waits on their pipes for ever.
+mkdir -p "$WINEPREFIX"
+"$WINESERVER" -p </dev/null >/dev/null 2>&1 || true
+"$WINE" wineboot </dev/null >/dev/null 2>&1 || true
+
+"$@"

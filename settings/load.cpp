@@ -1,0 +1,95 @@
+// Loading: every value from the settings file and the registry into its control.
+#include "../ui/catalogues.h"
+#include "../ui/formrecord.h"
+#include "../wincontrols/controls/operations.h"
+#include "../wincontrols/storage/convert.h"
+#include "../wincontrols/storage/inifile.h"
+#include "../wincontrols/storage/registry.h"
+#include "hotkeys.h"
+#include "settings.h"
+
+TIniFile* SettingsIni = nullptr;
+
+std::string SettingsFilePath() { return ProgramFolder() + kSettingsFileName; }
+std::string AutostartCommand() { return ProgramFolder() + kTrayProgram; }
+
+namespace {
+
+constexpr int kPageCount = 5;
+
+void LoadDevice(TFormRecord* r) {
+  std::string stored = ExchangeStr(SettingsIni, "Device", std::string());
+  uint32_t count = MixerDeviceCount();
+  for (uint32_t id = 0; id < count; ++id) {
+    AddItem(r->DeviceCombo, MixerDeviceName(id));
+    // Exact match; with several equal names the last one wins.
+    if (GetItemText(r->DeviceCombo, static_cast<int>(id) + 1) == stored)
+      SetCurIndex(r->DeviceCombo, static_cast<int>(id) + 1);
+  }
+}
+
+void LoadSteps(TFormRecord* r) {
+  int32_t steps = ExchangeInt(SettingsIni, "Steps", 5000) & 0xFFFF;
+  bool matched = false;
+  int count = ItemCount(r->StepCombo);
+  for (int i = 0; i < count; ++i) {
+    if (TextToInt(GetItemText(r->StepCombo, i)) == steps) {
+      SetCurIndex(r->StepCombo, i);
+      matched = true;
+    }
+  }
+  if (!matched) {
+    InsertItem(r->StepCombo, 0, IntToText(steps));
+    SetCurIndex(r->StepCombo, 0);
+  }
+}
+
+void LoadSkin(TFormRecord* r) {
+  std::string stored = ExchangeStr(SettingsIni, "Skin", "Classic.vsk");
+  // Entry 0 is already current: the first item added to the empty list.
+  for (size_t i = 1; i < SkinList.size(); ++i)
+    if (SkinList[i].FileName == stored) SetCurIndex(r->SkinCombo, static_cast<int>(i));
+}
+
+void LoadAutostart(TFormRecord* r) {
+  HKEY key = OpenKeyForRead(HKEY_CURRENT_USER, kRunKeyPath);
+  std::string value = ReadRegString(key, kTrayProgram);
+  if (CompareTextNoCase(value, AutostartCommand()) == 0) SetChecked(r->AutostartCheck, true);
+  CloseRegKey(key);
+}
+
+}  // namespace
+
+void LoadSettings(TFormRecord* r) {
+  SettingsIni = NewIniFile(SettingsFilePath());
+  SettingsIni->Section = "General";
+  LoadDevice(r);
+  SetText(r->BalanceEdit, IntToText(ExchangeInt(SettingsIni, "Balance", 50)));
+  LoadSteps(r);
+
+  SettingsIni->Section = "View";
+  LoadSkin(r);
+  SetChecked(r->BalloonHintCheck, ExchangeBool(SettingsIni, "BalloonHint", false));
+
+  SettingsIni->Section = "Mouse";
+  SetChecked(r->WheelOverIconCheck, ExchangeBool(SettingsIni, "Tray", true));
+  SetChecked(r->WheelCtrlCheck, ExchangeBool(SettingsIni, "Ctrl", false));
+  SetChecked(r->WheelAltCheck, ExchangeBool(SettingsIni, "Alt", false));
+  SetChecked(r->WheelShiftCheck, ExchangeBool(SettingsIni, "Shift", false));
+  SetCurIndex(r->ClickCombo, ExchangeInt(SettingsIni, "Click", 1));
+  SetCurIndex(r->DClickCombo, ExchangeInt(SettingsIni, "DClick", 2));
+  SetCurIndex(r->MClickCombo, ExchangeInt(SettingsIni, "MClick", 3));
+
+  SettingsIni->Section = "Hotkeys";
+  for (const THotkeyControls& h : HotkeyGroups(r)) LoadHotkey(h);
+
+  SettingsIni->Section = "Config";
+  int32_t page = ExchangeInt(SettingsIni, "TabIndex", 0);
+  // Out of range: the page the window builder selected stays (the tab control would
+  // otherwise drop its selection for a negative index and show no page at all).
+  if (page >= 0 && page < kPageCount) SetCurIndex(r->SettingsTabs, page);
+
+  Release(SettingsIni);
+  SettingsIni = nullptr;
+  LoadAutostart(r);
+}

@@ -1,0 +1,212 @@
+// The settings window: every control, in creation order (also the Tab order).
+#include <initializer_list>
+
+#include "../app/startup.h"
+#include "../wincontrols/controls/constructors.h"
+#include "../wincontrols/controls/geometry.h"
+#include "../wincontrols/controls/navigation.h"
+#include "../wincontrols/controls/operations.h"
+#include "../wincontrols/controls/tabpages.h"
+#include "../wincontrols/dispatch/dispatch.h"
+#include "../wincontrols/dispatch/globals.h"
+#include "../wincontrols/gdi/gditool.h"
+#include "about.h"
+#include "formrecord.h"
+#include "spin.h"
+
+TFormRecord* FormRecord = nullptr;
+
+namespace {
+
+constexpr int kAuto = -1;     // size follows the text
+constexpr int kDefault = 0;   // the constructor's default
+constexpr uint32_t kListCombo = Opt(coDropDownList) | Opt(coNoIntegralHeight);
+constexpr uint32_t kEditCombo = Opt(coNoIntegralHeight);
+constexpr COLORREF kLinkColor = 0xFF0000;  // pure blue
+
+// Position, size, then the window (SetUnicodeFormat creates it).
+TControl* Place(TControl* c, int left, int top, int width, int height) {
+  SetPosition(c, left, top);
+  if (width == kAuto) SetAutoSize(c, true);
+  else SetSize(c, width, height);
+  return SetUnicodeFormat(c, true);
+}
+
+TControl* Group(TControl* parent, const char* text, int left, int top, int width, int height) {
+  TControl* c = Place(NewGroupBox(parent, text), left, top, width, height);
+  c->fTabStop = false;
+  return c;
+}
+
+TControl* Label(TControl* parent, const char* text, int left, int top) {
+  return Place(NewLabel(parent, text), left, top, kAuto, kAuto);
+}
+
+TControl* Check(TControl* parent, const char* text, int left, int top, int width = kAuto) {
+  return Place(NewCheckBox(parent, text), left, top, width, kDefault);
+}
+
+TControl* Combo(TControl* parent, uint32_t options, int left, int top, int width,
+                std::initializer_list<const char*> items, int current) {
+  TControl* c = Place(NewComboBox(parent, options), left, top, width, kDefault);
+  SetColor(c, kClrWindow);
+  int i = 0;
+  for (const char* item : items) SetItemText(c, i++, item);
+  SetCurIndex(c, current);
+  return c;
+}
+
+TControl* Button(TControl* parent, const char* text, int left) {
+  return Place(NewButton(parent, text), left, 320, 75, 25);
+}
+
+TControl* Link(TControl* parent, const char* text, int left, int top) {
+  TControl* c = Label(parent, text, left, top);
+  SetToolColor(GetFont(c), kLinkColor);
+  SetControlCursor(c, LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+  return c;
+}
+
+struct THotkeyGroup {
+  TControl **group, **ctrl, **alt, **shift, **win, **combo;
+};
+
+void BuildHotkeyGroup(TControl* page, const THotkeyGroup& g, const char* caption, int top,
+                      int winLeft, int comboLeft) {
+  *g.group = Group(page, caption, 12, top, 304, 60);
+  *g.ctrl = Check(*g.group, "Ctrl", 24, 24);
+  *g.alt = Check(*g.group, "Alt", 69, 24);
+  *g.shift = Check(*g.group, "Shift", 110, 24);
+  *g.win = Check(*g.group, "Win", winLeft, 24);
+  *g.combo = Combo(*g.group, kListCombo, comboLeft, 23, 74, {"Нет"}, 0);
+}
+
+void BuildGeneralPage(TFormRecord* r, TControl* page) {
+  r->DeviceGroup = Group(page, "Устройство для управления", 12, 14, 304, 60);
+  r->DeviceCombo = Combo(r->DeviceGroup, kListCombo, 40, 24, 224, {"Первичное устройство"}, 0);
+  r->BalanceGroup = Group(page, "Баланс каналов", 12, 86, 304, 60);
+  r->BalanceSpin = NewSpin(r->BalanceGroup, true, false, false, false, false, false, true);
+  SpinSetMax(r->BalanceSpin, 100);
+  SpinSetMin(r->BalanceSpin, 0);
+  r->BalanceEdit = NewEdit(r->BalanceGroup, Opt(eoDigits));
+  SetPosition(r->BalanceEdit, 40, 24);
+  SetSize(r->BalanceEdit, 32, 19);
+  SetText(r->BalanceEdit, "50");
+  r->StepGroup = Group(page, "Шаг изменения громкости", 12, 158, 304, 60);
+  r->StepRangeLabel = Label(r->StepGroup, "(от 0 до 65535)", 168, 28);
+  r->StepCombo = Combo(r->StepGroup, kEditCombo, 40, 24, 120,
+                       {"500 (очень медленно)", "2500 (медленно)", "5000 (нормально)",
+                        "7500 (быстро)", "10000 (очень быстро)"},
+                       2);
+  r->AutostartCheck = Check(page, "Автозагрузка программы", 12, 230, 152);
+}
+
+void BuildViewPage(TFormRecord* r, TControl* page) {
+  r->SkinGroup = Group(page, "Скин индикатора в трее", 12, 14, 304, 60);
+  r->SkinCombo = Combo(r->SkinGroup, kListCombo, 40, 24, 224, {}, 0);
+  r->BalloonHintCheck = Check(page, "Всплывающая подсказка", 12, 94);
+}
+
+void BuildMousePage(TFormRecord* r, TControl* page) {
+  r->WheelGroup = Group(page, "Управление громкостью", 12, 14, 304, 80);
+  r->WheelModLabel = Label(r->WheelGroup, "Колесико мыши +", 16, 49);
+  r->WheelOverIconCheck = Check(r->WheelGroup, "Колесико мыши над значком в трее", 16, 23);
+  r->WheelCtrlCheck = Check(r->WheelGroup, "Ctrl", 115, 48);
+  r->WheelAltCheck = Check(r->WheelGroup, "Alt", 160, 48);
+  r->WheelShiftCheck = Check(r->WheelGroup, "Shift", 200, 48);
+  r->TrayActionsGroup = Group(page, "Действия над иконкой в трее", 12, 110, 304, 152);
+  r->ClickLabel = Label(r->TrayActionsGroup, "Одиночный клик:", 16, 28);
+  r->DClickLabel = Label(r->TrayActionsGroup, "Двойной клик:", 16, 60);
+  r->MClickLabel = Label(r->TrayActionsGroup, "Средняя кнопка:", 16, 92);
+  r->PrimaryOnlyLabel = Label(r->TrayActionsGroup, "* Только для первичного устройства", 16, 120);
+  r->ClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 24, 164, {}, 0);
+  r->DClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 56, 164, {}, 0);
+  r->MClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 88, 164, {}, 0);
+}
+
+void BuildHotkeysPage(TFormRecord* r, TControl* page) {
+  BuildHotkeyGroup(page, {&r->UpKeyGroup, &r->UpCtrlCheck, &r->UpAltCheck, &r->UpShiftCheck,
+                          &r->UpWinCheck, &r->UpKeyCombo},
+                   "Увеличить громкость", 14, 161, 208);
+  BuildHotkeyGroup(page, {&r->DownKeyGroup, &r->DownCtrlCheck, &r->DownAltCheck,
+                          &r->DownShiftCheck, &r->DownWinCheck, &r->DownKeyCombo},
+                   "Уменьшить громкость", 94, 160, 206);
+  BuildHotkeyGroup(page, {&r->MuteKeyGroup, &r->MuteCtrlCheck, &r->MuteAltCheck,
+                          &r->MuteShiftCheck, &r->MuteWinCheck, &r->MuteKeyCombo},
+                   "Выкл. / вкл. звук", 174, 160, 206);
+}
+
+void BuildAboutPage(TFormRecord* r, TControl* page) {
+  r->AuthorLabel = Label(page, kAuthorText, 12, 62);
+  r->CopyrightLabel = Label(page, kCopyrightText, 84, 248);
+  r->IconsLabel = Label(page, kIconsText, 12, 80);
+  r->TitleLabel = Label(page, "Vorduna", 12, 14);
+  SetFontStyle(GetFont(r->TitleLabel), kFontBold);
+  r->VersionLabel = Label(page, kVersionText, 12, 30);
+  r->ContactsGroup = Group(page, "Координаты", 12, 110, 304, 86);
+  r->IcqNumberLabel = Label(r->ContactsGroup, kIcqNumber, 103, 60);
+  r->IcqCaptionLabel = Label(r->ContactsGroup, "ICQ:", 24, 56);
+  r->MailLinkLabel = Link(r->ContactsGroup, kMailAddress, 103, 40);
+  r->MailCaptionLabel = Label(r->ContactsGroup, "E-Mail/Jabber:", 24, 40);
+  r->WebLinkLabel = Link(r->ContactsGroup, kWebHost, 103, 24);
+  r->WebCaptionLabel = Label(r->ContactsGroup, "Web:", 24, 24);
+}
+
+}  // namespace
+
+void BuildSettingsWindow(TFormRecord*& record, TControl* parent) {
+  TFormRecord* r = NewObject<TFormRecord>();
+  record = r;
+
+  TControl* form = NewForm(parent, "Vorduna: Настройки");
+  EnableDialogKeys(form);
+  r->SettingsForm = form;
+  AppMainWindow = form;
+  AddToReleaseList(form, r);
+
+  SetUnicodeFormat(form, true);
+  SetExStyle(form, form->fExStyle | WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE);
+  SetStyle(form, form->fStyle & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  SetClientSize(form, 352, 353);
+  SetSizeable(form, false);
+  SetStayOnTop(form, true);
+  SetFontHeight(GetFont(form), -11);
+  SetFontName(GetFont(form), "Tahoma");
+
+  static const char* const kPages[] = {"Общие", "Вид", "Мышь", "Горячие клавиши", "О программе..."};
+  r->SettingsTabs = NewTabControl(form, kPages, 4, 0, nullptr, 0);
+  Place(r->SettingsTabs, 8, 8, 336, 304);
+  BuildGeneralPage(r, GetPage(r->SettingsTabs, kGeneralPage));
+  BuildViewPage(r, GetPage(r->SettingsTabs, kViewPage));
+  BuildMousePage(r, GetPage(r->SettingsTabs, kMousePage));
+  BuildHotkeysPage(r, GetPage(r->SettingsTabs, kHotkeysPage));
+  BuildAboutPage(r, GetPage(r->SettingsTabs, kAboutPage));
+  r->OkButton = Button(form, "&OK", 112);
+  r->CancelButton = Button(form, "&Отмена", 192);
+  r->ApplyButton = Button(form, "&Применить", 272);
+
+  r->MailLinkLabel->fOnClick = MakeEvent<TFormRecord, &TFormRecord::MailLinkClick>(r);
+  r->WebLinkLabel->fOnClick = MakeEvent<TFormRecord, &TFormRecord::WebLinkClick>(r);
+
+  // The buddy moves and narrows the edit; put both back where they belong.
+  SpinSetBuddy(r->BalanceSpin, GetHandle(r->BalanceEdit));
+  SetPosition(r->BalanceSpin, 72, 24);
+  SetHeight(r->BalanceSpin, 19);
+  SetWidth(r->BalanceEdit, 32);
+  SetWidth(r->BalanceSpin, 16);
+
+  SetCurIndex(r->SettingsTabs, kAboutPage);
+  BringToFront(GetPage(r->SettingsTabs, kAboutPage));
+  SetColor(r->BalanceEdit, kClrWindow);
+
+  r->BalanceEdit->fOnChange = MakeEvent<TFormRecord, &TFormRecord::BalanceEditChange>(r);
+  r->OkButton->fOnClick = MakeEvent<TFormRecord, &TFormRecord::OkButtonClick>(r);
+  SetButtonKey(r->OkButton, VK_RETURN, true);
+  r->CancelButton->fOnClick = MakeEvent<TFormRecord, &TFormRecord::CancelButtonClick>(r);
+  SetButtonKey(r->CancelButton, VK_ESCAPE, true);
+  r->ApplyButton->fOnClick = MakeEvent<TFormRecord, &TFormRecord::ApplyButtonClick>(r);
+
+  CenterControl(form);
+  StartupPreparation(r);
+  SetControlIcon(form, kNoIcon);
+}

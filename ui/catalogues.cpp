@@ -1,0 +1,102 @@
+#include "catalogues.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include "../wincontrols/controls/operations.h"
+#include "formrecord.h"
+
+std::vector<uint16_t> KeyCodeList;
+std::vector<TSkin> SkinList;
+
+const char* const TrayActionNames[kTrayActionCount] = {
+    "Нет", "Стандартный регулятор*", "Стандартный микшер", "Выкл. / вкл. звук", "Настройки"};
+
+namespace {
+constexpr LPARAM kExtendedKey = 0x1000000;
+constexpr int kSkinStringBuffer = 255;  // so at most 254 characters
+
+bool IsNavigationKey(uint32_t code) {
+  return (code >= VK_PRIOR && code <= VK_DOWN) || code == VK_INSERT || code == VK_DELETE;
+}
+
+std::string LoadSkinString(HMODULE lib, UINT id) {
+  char buffer[kSkinStringBuffer] = {};
+  int n = lib ? LoadStringA(lib, id, buffer, kSkinStringBuffer) : 0;
+  return n > 0 ? std::string(buffer, n) : std::string();
+}
+}  // namespace
+
+std::string KeyName(uint32_t code) {
+  LPARAM request = static_cast<LPARAM>(MapVirtualKeyA(code, MAPVK_VK_TO_VSC)) << 16;
+  // With the extended flag the navigation keys are named, not their keypad twins.
+  if (IsNavigationKey(code)) request |= kExtendedKey;
+  if (!request) return std::string();
+  char name[256] = {};
+  int n = GetKeyNameTextA(static_cast<LONG>(request), name, sizeof name);
+  return n > 0 ? std::string(name) : std::string();
+}
+
+void AddKeyRange(TFormRecord* r, uint32_t first, uint32_t last) {
+  for (uint32_t code = first; code <= last; ++code) {
+    std::string name = KeyName(code);
+    if (name.empty()) continue;
+    KeyCodeList.push_back(static_cast<uint16_t>(code));
+    AddItem(r->UpKeyCombo, name);
+    AddItem(r->DownKeyCombo, name);
+    AddItem(r->MuteKeyCombo, name);
+  }
+}
+
+void AddAllKeys(TFormRecord* r) {
+  AddKeyRange(r, VK_BACK, VK_TAB);
+  AddKeyRange(r, VK_RETURN, VK_RETURN);
+  AddKeyRange(r, VK_CAPITAL, VK_SCROLL);
+}
+
+void ReadSkinStrings(const std::string& path, TSkin& skin) {
+  HMODULE lib = LoadLibraryExA(path.c_str(), nullptr,
+                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (!lib) lib = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  skin.String1 = LoadSkinString(lib, 1);
+  skin.String2 = LoadSkinString(lib, 2);
+  if (lib) FreeLibrary(lib);
+}
+
+void EnumerateSkins(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "Skins\\*.vsk").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  // A file that will not load still gets its entry, with empty strings.
+  UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  do {
+    SkinList.push_back(TSkin());
+    TSkin& skin = SkinList.back();
+    skin.FileName = found.cFileName;
+    ReadSkinStrings(folder + "Skins\\" + skin.FileName, skin);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  SetErrorMode(oldMode);
+}
+
+void AddSkinItems(TFormRecord* r) {
+  for (const TSkin& skin : SkinList)
+    AddItem(r->SkinCombo, skin.String1 + " (" + skin.String2 + ")");
+}
+
+void AddTrayActions(TFormRecord* r) {
+  for (const char* name : TrayActionNames) {
+    AddItem(r->ClickCombo, name);
+    AddItem(r->DClickCombo, name);
+    AddItem(r->MClickCombo, name);
+  }
+}
+
+uint32_t MixerDeviceCount() { return mixerGetNumDevs(); }
+
+std::string MixerDeviceName(uint32_t id) {
+  MIXERCAPSA caps = {};  // a device whose capabilities cannot be read has an empty name
+  mixerGetDevCapsA(id & 0xFFFF, &caps, sizeof caps);
+  caps.szPname[MAXPNAMELEN - 1] = 0;
+  return caps.szPname;
+}

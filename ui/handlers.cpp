@@ -1,0 +1,41 @@
+// What the settings window does when the user works with it.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "../app/startup.h"
+#include "../settings/settings.h"
+#include "../wincontrols/controls/operations.h"
+#include "../wincontrols/storage/convert.h"
+#include "about.h"
+#include "formrecord.h"
+
+namespace {
+constexpr int32_t kMaxBalance = 100;
+constexpr size_t kMaxBalanceDigits = 3;
+
+void OpenAddress(const std::string& address) {
+  ShellExecuteA(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+}  // namespace
+
+void TFormRecord::BalanceEditChange(TControl*) {
+  if (TextToInt(GetText(BalanceEdit)) > kMaxBalance) {
+    SetText(BalanceEdit, "100");
+    return;
+  }
+  if (GetText(BalanceEdit).size() > kMaxBalanceDigits) SetText(BalanceEdit, "100");
+}
+
+void TFormRecord::OkButtonClick(TControl*) {
+  if (ApplySettings(this)) PostQuitMessage(0);
+}
+
+void TFormRecord::ApplyButtonClick(TControl*) { ApplySettings(this); }
+
+void TFormRecord::CancelButtonClick(TControl*) { PostQuitMessage(0); }
+
+void TFormRecord::WebLinkClick(TControl*) { OpenAddress(kWebAddress); }
+
+void TFormRecord::MailLinkClick(TControl*) {
+  OpenAddress(std::string("mailto:") + kMailAddress + "?subject=Vorduna");
+}

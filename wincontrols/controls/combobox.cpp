@@ -1,0 +1,97 @@
+#include "combobox.h"
+
+#include "../dispatch/dispatch.h"
+#include "../dispatch/globals.h"
+#include "geometry.h"
+#include "operations.h"
+
+namespace {
+
+const char kPrevProc[] = "PREV_PROC";
+
+bool AskHook(TControl* owner, TMsg& msg, LRESULT& result) {
+  return owner && owner->fOnMessage.IsSet() &&
+         owner->fOnMessage.code(owner->fOnMessage.data, msg, result);
+}
+
+LRESULT CallPrevious(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto prev = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kPrevProc));
+  return prev ? CallWindowProcA(prev, hwnd, message, wParam, lParam) : 0;
+}
+
+LRESULT CALLBACK InnerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  TControl* combo = ControlOf(GetParent(hwnd));
+  if (!combo) return DefWindowProcA(hwnd, message, wParam, lParam);
+  TMsg msg = {combo->fHandle, message, wParam, lParam};
+  LRESULT result = 0;
+  if (AskHook(AppMainWindow, msg, result)) return result;
+  TControl* form = ParentForm(combo);
+  if (form != AppMainWindow && AskHook(form, msg, result)) return result;
+  if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR) {
+    if (msg.wParam == VK_TAB) {
+      if (message != WM_KEYDOWN) return 0;
+      if (combo->fNavKeyHandler && combo->fNavKeyHandler(combo, VK_TAB, false)) return 0;
+    } else if (message == WM_CHAR && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN) &&
+               SendMessageA(combo->fHandle, CB_GETDROPPEDSTATE, 0, 0)) {
+      SendMessageA(combo->fHandle, CB_SHOWDROPDOWN, FALSE, 0);
+      if (msg.wParam == VK_ESCAPE) SendMessageA(combo->fHandle, CB_SETCURSEL, combo->fDropDownIndex, 0);
+      return 0;
+    }
+  } else if (message == WM_SETFOCUS) {
+    if (form) form->fFocusedControl = combo;
+  }
+  return CallPrevious(hwnd, message, msg.wParam, lParam);
+}
+
+}  // namespace
+
+void SubclassComboInnerWindows(TControl* combo) {
+  for (HWND child = GetWindow(combo->fHandle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    LONG_PTR prev = SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(InnerWndProc));
+    SetPropA(child, kPrevProc, reinterpret_cast<HANDLE>(prev));
+  }
+}
+
+static void RemoveInnerProps(TControl* combo) {
+  for (HWND child = GetWindow(combo->fHandle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (GetPropA(child, kPrevProc)) RemovePropA(child, kPrevProc);
+}
+
+void SizeComboDropDown(TControl* combo) {
+  int n = ItemCount(combo);
+  if (n < 1) n = 1;
+  if (n > 8) n = 8;
+  int w = GetWidth(combo), h = GetHeight(combo);
+  SetWindowPos(combo->fHandle, nullptr, 0, 0, w, (n + 1) * h + 2,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  SetWindowPos(combo->fHandle, nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+bool ComboHandler(TControl* combo, TMsg& msg, LRESULT& result) {
+  if (msg.message >= WM_CTLCOLORMSGBOX && msg.message <= WM_CTLCOLORSTATIC) {
+    // The inner edit and list take the combo's own colours.
+    result = Perform(combo, msg.message + kReflectedCtlColorBase, msg.wParam, msg.lParam);
+    return true;
+  }
+  if (msg.message == kReflectedCommand) {
+    switch (HIWORD(msg.wParam)) {
+      case CBN_SELCHANGE:
+        PostMessageA(combo->fHandle, kReflectedCommand, MAKEWPARAM(0, kDeferredSelChange), 0);
+        break;
+      case CBN_DROPDOWN:
+        combo->fDroppedDown = true;
+        combo->fDropDownIndex = GetCurIndex(combo);
+        if (combo->fOnDropDownProc) combo->fOnDropDownProc(combo);
+        break;
+      case CBN_CLOSEUP:
+        combo->fDroppedDown = false;
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+  if (msg.message == WM_DESTROY) RemoveInnerProps(combo);
+  return false;
+}

@@ -1,0 +1,181 @@
+#include "geometry.h"
+
+#include "../dispatch/dispatch.h"
+
+RECT GetBounds(TControl* c) {
+  RECT r = c->fBoundsRect;
+  if (c->fHandle) {
+    GetWindowRect(c->fHandle, &r);
+    if (c->fIsChild && c->fParent) {
+      POINT origin = {0, 0};
+      if (c->fParent->fHandle) ClientToScreen(c->fParent->fHandle, &origin);
+      OffsetRect(&r, -origin.x, -origin.y);
+    }
+  }
+  c->fBoundsRect = r;
+  return r;
+}
+
+void SetBounds(TControl* c, const RECT& r) {
+  RECT old = GetBounds(c);
+  if (EqualRect(&r, &old)) return;
+  if (r.left != old.left) c->fPosChanged |= 1;
+  if (r.top != old.top) c->fPosChanged |= 2;
+  c->fBoundsRect = r;
+  if (!c->fHandle) return;
+  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  bool sameSize = r.right - r.left == old.right - old.left && r.bottom - r.top == old.bottom - old.top;
+  if (sameSize) flags |= SWP_NOSIZE;
+  else if (r.left == old.left && r.top == old.top) flags |= SWP_NOMOVE;
+  SetWindowPos(c->fHandle, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
+  if (c->fRepaintOnResize && !sameSize) Invalidate(c);
+}
+
+int GetWidth(TControl* c) {
+  RECT r = GetBounds(c);
+  return r.right - r.left;
+}
+
+int GetHeight(TControl* c) {
+  RECT r = GetBounds(c);
+  return r.bottom - r.top;
+}
+
+void SetLeft(TControl* c, int x) {
+  RECT r = GetBounds(c);
+  r.right = x + (r.right - r.left);
+  r.left = x;
+  SetBounds(c, r);
+}
+
+void SetTop(TControl* c, int y) {
+  RECT r = GetBounds(c);
+  r.bottom = y + (r.bottom - r.top);
+  r.top = y;
+  SetBounds(c, r);
+}
+
+void SetWidth(TControl* c, int w) {
+  RECT r = GetBounds(c);
+  r.right = r.left + w;
+  SetBounds(c, r);
+}
+
+void SetHeight(TControl* c, int h) {
+  RECT r = GetBounds(c);
+  r.bottom = r.top + h;
+  SetBounds(c, r);
+}
+
+TControl* SetPosition(TControl* c, int x, int y) {
+  SetLeft(c, x);
+  SetTop(c, y);
+  return c;
+}
+
+TControl* SetSize(TControl* c, int w, int h) {
+  RECT r = GetBounds(c);
+  if (w > 0) r.right = r.left + w;
+  if (h > 0) r.bottom = r.top + h;
+  SetBounds(c, r);
+  return c;
+}
+
+RECT ClientRect(TControl* c) {
+  RECT r = c->fBoundsRect;
+  if (GetHandle(c)) GetClientRect(c->fHandle, &r);
+  r.top += c->fMarginTop;
+  r.bottom -= c->fMarginBottom;
+  r.left += c->fMarginLeft;
+  r.right -= c->fMarginRight;
+  return r;
+}
+
+int ClientWidth(TControl* c) {
+  RECT r = ClientRect(c);
+  return r.right - r.left;
+}
+
+int ClientHeight(TControl* c) {
+  RECT r = ClientRect(c);
+  return r.bottom - r.top;
+}
+
+TControl* SetClientSize(TControl* c, int w, int h) {
+  if (w > 0) SetWidth(c, GetWidth(c) + w - ClientWidth(c));
+  if (h > 0) SetHeight(c, GetHeight(c) + h - ClientHeight(c));
+  return c;
+}
+
+TControl* CenterControl(TControl* c) {
+  RECT area;
+  if (c->fIsChild && c->fParent) {
+    area = ClientRect(c->fParent);
+  } else {
+    area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
+  GetHandle(c);
+  SetLeft(c, (area.right - area.left - GetWidth(c)) / 2);
+  SetTop(c, (area.bottom - area.top - GetHeight(c)) / 2);
+  return c;
+}
+
+static bool FixedSizeHandler(TControl* c, TMsg& msg, LRESULT& result) {
+  if (!c->fFixedSize) return false;
+  if (msg.message == WM_GETMINMAXINFO) {
+    result = CallDefault(c, msg);
+    auto* info = reinterpret_cast<MINMAXINFO*>(msg.lParam);
+    info->ptMinTrackSize = {c->fFixedWidth, c->fFixedHeight};
+    info->ptMaxTrackSize = {c->fFixedWidth, c->fFixedHeight};
+    return true;
+  }
+  if (msg.message == WM_NCHITTEST) {
+    LRESULT hit = CallDefault(c, msg);
+    if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) {
+      result = HTNOWHERE;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool IsSizeable(TControl* c) { return !c->fFixedSize; }
+
+void SetSizeable(TControl* c, bool sizeable) {
+  if (sizeable == IsSizeable(c)) return;
+  c->fFixedSize = !sizeable;
+  GetHandle(c);
+  c->fFixedWidth = GetWidth(c);
+  c->fFixedHeight = GetHeight(c);
+  AttachProc(c, FixedSizeHandler);
+}
+
+void RefreshStyles(TControl* c) {
+  if (!c->fHandle) return;
+  c->fStyle = static_cast<uint32_t>(GetWindowLongA(c->fHandle, GWL_STYLE));
+  c->fExStyle = static_cast<uint32_t>(GetWindowLongA(c->fHandle, GWL_EXSTYLE));
+  c->fClassStyle = static_cast<uint32_t>(GetClassLongA(c->fHandle, GCL_STYLE));
+}
+
+bool IsStayOnTop(TControl* c) {
+  RefreshStyles(c);
+  return (c->fExStyle & WS_EX_TOPMOST) != 0;
+}
+
+void SetStayOnTop(TControl* c, bool onTop) {
+  if (onTop == IsStayOnTop(c)) return;
+  if (c->fHandle) {
+    SetWindowPos(c->fHandle, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  } else if (onTop) {
+    c->fExStyle |= WS_EX_TOPMOST;
+  } else {
+    c->fExStyle &= ~WS_EX_TOPMOST;
+  }
+}
+
+TControl* BringToFront(TControl* c) {
+  SetWindowPos(GetHandle(c), HWND_TOP, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
+  return c;
+}

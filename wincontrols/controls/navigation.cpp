@@ -1,0 +1,168 @@
+#include "navigation.h"
+
+#include "../dispatch/dispatch.h"
+#include "../dispatch/globals.h"
+#include "operations.h"
+
+void SetFocused(TControl* c, bool focused) {
+  if (!focused || !c->fTabStop) return;
+  if (c->fIsChild) {
+    TControl* form = ParentForm(c);
+    if (form) {
+      if (form->fFocusedControl && form->fFocusedControl != c) SetFocus(nullptr);
+      form->fFocusedControl = c;
+    }
+    SetFocus(GetHandle(c));
+  } else {
+    SetForegroundWindow(GetHandle(c));
+  }
+}
+
+bool IsFocused(TControl* c) {
+  if (c->fIsChild) {
+    TControl* form = ParentForm(c);
+    return form && form->fFocusedControl == c;
+  }
+  return c->fHandle && GetForegroundWindow() == c->fHandle;
+}
+
+TControl* EnableDialogKeys(TControl* c) {
+  if (TControl* form = ParentForm(c)) form->fNavKeyHandler = NavigationKeyProc;
+  return c;
+}
+
+static bool Collect(TPtrList* list, TControl* container) {
+  bool inserted = false;
+  int32_t n = container->fChildren ? container->fChildren->Count() : 0;
+  for (int32_t i = 0; i < n; ++i) {
+    auto* child = static_cast<TControl*>(container->fChildren->Get(i));
+    if (child->fTabStop && IsShowing(child) && (child->fStyle & WS_TABSTOP)) {
+      int32_t at = 0;
+      while (at < list->Count() &&
+             static_cast<TControl*>(list->Get(at))->fTabOrder <= child->fTabOrder)
+        ++at;
+      list->Insert(at, child);
+      inserted = true;
+    }
+    // A container whose own children are stops is not a stop itself.
+    if (Collect(list, child)) list->Remove(child);
+  }
+  return inserted;
+}
+
+TPtrList* TabOrderList(TControl* form) {
+  TPtrList* list = NewList(4);
+  Collect(list, form);
+  return list;
+}
+
+void Navigate(TControl* form, int direction) {
+  TPtrList* list = TabOrderList(form);
+  TControl* current = form->fFocusedControl;
+  int32_t key = current ? current->fTabOrder : 0;
+  TControl* next = nullptr;
+  TControl* wrap = nullptr;
+  for (int32_t i = 0; i < list->Count(); ++i) {
+    auto* c = static_cast<TControl*>(list->Get(i));
+    if (c->fTabOrder == key) continue;
+    if (direction > 0) {
+      if (c->fTabOrder > key && (!next || c->fTabOrder < next->fTabOrder)) next = c;
+      if (!wrap || c->fTabOrder < wrap->fTabOrder) wrap = c;
+    } else {
+      if (c->fTabOrder < key && (!next || c->fTabOrder > next->fTabOrder)) next = c;
+      if (!wrap || c->fTabOrder > wrap->fTabOrder) wrap = c;
+    }
+  }
+  if (!next) next = wrap;
+  if (next) {
+    if (next->fHandle) {
+      ++next->fFocusing;
+      SetFocused(next, true);
+      --next->fFocusing;
+    }
+    form->fFocusedControl = next;
+  }
+  Release(list);
+}
+
+bool NavigationKeyProc(TControl* c, WPARAM key, bool keyUp) {
+  uint32_t group;
+  switch (key) {
+    case VK_TAB: group = kFocusTab; break;
+    case VK_PRIOR: case VK_NEXT: group = kFocusPage; break;
+    case VK_LEFT: case VK_RIGHT: group = kFocusLeftRight; break;
+    case VK_UP: case VK_DOWN: group = kFocusUpDown; break;
+    default: return false;
+  }
+  if (!(c->fFocusKeys & group)) return false;
+  if (keyUp) return true;
+  TControl* form = ParentForm(c);
+  if (!form) return true;
+  if (key == VK_TAB) Navigate(form, GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+  else if (key == VK_PRIOR || key == VK_LEFT || key == VK_UP) Navigate(form, -1);
+  else Navigate(form, 1);
+  return true;
+}
+
+bool FormFocusHandler(TControl* form, TMsg& msg, LRESULT&) {
+  if (msg.message != WM_SETFOCUS || !form->fFocusedControl) return false;
+  TControl* focused = form->fFocusedControl;
+  if (focused->MakeWindow()) SetFocus(focused->fHandle);
+  return true;
+}
+
+// The application main window's message hook: Enter and Escape reach the form's buttons.
+static bool EnterEscapeHook(void* data, TMsg& msg, LRESULT& result) {
+  auto* main = static_cast<TControl*>(data);
+  if (main->fSavedOnMessage.IsSet() &&
+      main->fSavedOnMessage.code(main->fSavedOnMessage.data, msg, result))
+    return true;
+  if (Terminated) return false;
+  TControl* form = AppMainWindow;
+  if (form && !form->fIsFormKind) form = form->fFocusedControl;
+  if (!form) return false;
+  if (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP) return false;
+  if (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE) return false;
+  TControl* target = nullptr;
+  if (msg.wParam == VK_RETURN) {
+    TControl* def = form->fDefaultButton;
+    TControl* focused = form->fFocusedControl;
+    if (def && IsShowing(def) && IsEnabled(def) &&
+        (!focused || (!focused->fIsCancel && !focused->fWantsEnter) || focused == def))
+      target = def;
+  } else {
+    TControl* cancel = form->fCancelButton;
+    if (cancel && IsShowing(cancel) && IsEnabled(cancel)) target = cancel;
+  }
+  if (!target) return false;
+  // The button sees Space pressed and released and clicks itself.
+  if (msg.message == WM_KEYDOWN) SetFocused(target, true);
+  SendMessageA(GetHandle(target), msg.message, VK_SPACE, msg.lParam);
+  msg.wParam = 0;
+  result = 0;
+  return true;
+}
+
+void SetButtonKey(TControl* button, WPARAM key, bool on) {
+  if (key == VK_RETURN) button->fIsDefault = on;
+  else if (key == VK_ESCAPE) button->fIsCancel = on;
+  TControl* form = ParentForm(button);
+  if (!AppMainWindow || !form) return;
+  TControl* main = AppMainWindow;
+  if (on) {
+    if (main->fOnMessage.code != EnterEscapeHook) {
+      main->fSavedOnMessage = main->fOnMessage;
+      main->fOnMessage.code = EnterEscapeHook;
+      main->fOnMessage.data = main;
+    }
+  } else {
+    main->fOnMessage = main->fSavedOnMessage;
+    main->fSavedOnMessage.Clear();
+  }
+  if (key == VK_RETURN) {
+    form->fDefaultButton = on ? button : nullptr;
+    SetStyle(button, on ? (button->fStyle | BS_DEFPUSHBUTTON) : (button->fStyle & ~BS_DEFPUSHBUTTON));
+  } else if (key == VK_ESCAPE) {
+    form->fCancelButton = on ? button : nullptr;
+  }
+}

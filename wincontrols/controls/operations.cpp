@@ -1,0 +1,289 @@
+#include "operations.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdlib>
+
+#include "../dispatch/dispatch.h"
+#include "../dispatch/globals.h"
+#include "../gdi/color.h"
+#include "../gdi/drawcontext.h"
+#include "../gdi/gditool.h"
+#include "navigation.h"
+
+namespace {
+
+LRESULT SendKind(TControl* c, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Perform(c, message, wParam, lParam);
+}
+
+LPARAM TextParam(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
+
+void Fire(TControl* c, const TNotifyEvent& ev) {
+  if (ev.IsSet()) ev.code(ev.data, c);
+}
+
+void FontChanged(void* data, TGdiTool* tool) {
+  auto* c = static_cast<TControl*>(data);
+  c->fTextColor = tool->fDesc.fToolColor;
+  FontApplyHook(c);
+  Invalidate(c);
+}
+
+void BrushChanged(void* data, TGdiTool* tool) {
+  auto* c = static_cast<TControl*>(data);
+  c->fColor = tool->fDesc.fToolColor;
+  if (c->fBkBrush) DeleteObject(c->fBkBrush);
+  c->fBkBrush = nullptr;
+  Invalidate(c);
+}
+
+}  // namespace
+
+LRESULT Perform(TControl* c, UINT message, WPARAM wParam, LPARAM lParam) {
+  return SendMessageA(GetHandle(c), message, wParam, lParam);
+}
+
+const std::string& GetText(TControl* c) {
+  if (c->fHandle) {
+    int length = GetWindowTextLengthA(c->fHandle);
+    c->fText.resize(length > 0 ? length : 0);
+    if (length > 0) {
+      int got = GetWindowTextA(c->fHandle, &c->fText[0], length + 1);
+      c->fText.resize(got > 0 ? got : 0);
+    }
+  }
+  return c->fText;
+}
+
+void SetText(TControl* c, const std::string& text) {
+  c->fText = text;
+  if (c->fHandle) SendMessageA(c->fHandle, WM_SETTEXT, 0, TextParam(c->fText));
+  if (!c->fIsLabel) Invalidate(c);
+  c->fOnTextChanged(c);
+}
+
+void ClearContent(TControl* c) { c->fKind.ClearProc(c); }
+
+int ItemCount(TControl* c) {
+  if (!c->fKind.MsgGetCount) return 0;
+  return static_cast<int>(SendKind(c, c->fKind.MsgGetCount, 0, 0));
+}
+
+std::string GetItemText(TControl* c, int index) {
+  const TKindTable& k = c->fKind;
+  WPARAM pos = static_cast<WPARAM>(index);
+  if (k.MsgItemIndexB) pos = static_cast<WPARAM>(SendKind(c, k.MsgItemIndexB, index, 0));
+  WPARAM line = pos;
+  if (k.MsgItemFromCharB) line = static_cast<WPARAM>(SendKind(c, k.MsgItemFromCharB, pos, 0));
+  if (!k.MsgGetItemLength) return std::string();
+  int length = static_cast<int>(SendKind(c, k.MsgGetItemLength, pos, 0));
+  if (length <= 0) return std::string();
+  // EM_GETLINE takes the buffer size from its first word; CB_GETLBTEXT overwrites it.
+  std::string buffer(static_cast<size_t>(length) + 4, '\0');
+  *reinterpret_cast<uint32_t*>(&buffer[0]) = static_cast<uint32_t>(length + 1);
+  if (k.MsgGetItemText) SendKind(c, k.MsgGetItemText, line, reinterpret_cast<LPARAM>(&buffer[0]));
+  buffer[length] = '\0';
+  buffer.resize(strlen(buffer.c_str()));
+  return buffer;
+}
+
+void SetItemText(TControl* c, int index, const std::string& text) {
+  const TKindTable& k = c->fKind;
+  if (k.MsgSetItemText) {
+    int start = static_cast<int>(SendKind(c, k.MsgItemIndexB, index, 0));
+    int next = static_cast<int>(SendKind(c, k.MsgItemIndexB, index + 1, 0));
+    SelectItem(c, start);
+    SetSelLength(c, next - start);
+    SendKind(c, k.MsgSetItemText, 0, TextParam(text));
+  } else if (k.MsgDeleteItem) {
+    int current = GetCurIndex(c);
+    LPARAM data = GetItemData(c, index);
+    DeleteItem(c, index);
+    InsertItem(c, index, text);
+    SetCurIndex(c, current);
+    SetItemData(c, index, data);
+  }
+}
+
+int AddItem(TControl* c, const std::string& text) {
+  if (c->fKind.MsgAddItem) {
+    int result = static_cast<int>(SendKind(c, c->fKind.MsgAddItem, 0, TextParam(text)));
+    if (ItemCount(c) == 1) SelectItem(c, 0);  // the first item of an empty list is current
+    return result;
+  }
+  SetText(c, GetText(c) + text);
+  return 0;
+}
+
+int InsertItem(TControl* c, int index, const std::string& text) {
+  if (!c->fKind.MsgInsertItem) return -1;
+  return static_cast<int>(SendKind(c, c->fKind.MsgInsertItem, index, TextParam(text)));
+}
+
+void DeleteItem(TControl* c, int index) {
+  if (c->fKind.MsgDeleteItem) SendKind(c, c->fKind.MsgDeleteItem, index, 0);
+}
+
+LPARAM GetItemData(TControl* c, int index) {
+  if (!c->fKind.MsgGetItemData) return 0;
+  return SendKind(c, c->fKind.MsgGetItemData, index, 0);
+}
+
+void SetItemData(TControl* c, int index, LPARAM value) {
+  if (c->fKind.MsgSetItemData) SendKind(c, c->fKind.MsgSetItemData, index, value);
+}
+
+int GetCurIndex(TControl* c) {
+  UINT msg = c->fKind.MsgGetCurIndex;
+  if (!msg) return c->fCurPage;
+  return static_cast<int>(SendKind(c, msg, msg == EM_LINEINDEX ? static_cast<WPARAM>(-1) : 0, 0));
+}
+
+void SetCurIndex(TControl* c, int index) {
+  UINT msg = c->fKind.MsgSetCurIndex;
+  if (!msg) {
+    SelectItem(c, index);
+    return;
+  }
+  SendKind(c, msg, index, 0);
+  if (msg == TCM_SETCURSEL) {
+    // TCM_SETCURSEL sends no notification: the page logic runs as for a click.
+    NMHDR hdr = {};
+    hdr.hwndFrom = c->fHandle;
+    hdr.code = static_cast<UINT>(TCN_SELCHANGE);
+    SendMessageA(c->fHandle, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&hdr));
+  }
+}
+
+void SelectItem(TControl* c, int index) {
+  if (c->fKind.MsgSetCurIndex) {
+    SendKind(c, c->fKind.MsgSetCurIndex, index, 0);
+  } else if (c->fKind.MsgSetSel) {
+    SendKind(c, c->fKind.MsgSetSel, index, index);
+  } else {
+    c->fCurPage = index;
+    Invalidate(c);
+  }
+}
+
+int GetSelStart(TControl* c) {
+  if (!c->fKind.MsgGetSel) return 0;
+  DWORD start = 0;
+  SendKind(c, c->fKind.MsgGetSel, reinterpret_cast<WPARAM>(&start), 0);
+  return static_cast<int>(start);
+}
+
+void SetSelLength(TControl* c, int length) {
+  int start = GetSelStart(c);
+  int end = length < 0 ? -1 : start + length;
+  if (c->fKind.MsgSetSel) SendKind(c, c->fKind.MsgSetSel, start, end);
+}
+
+bool IsChecked(TControl* c) { return Perform(c, BM_GETCHECK, 0, 0) != 0; }
+
+void SetChecked(TControl* c, bool checked) {
+  Perform(c, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool IsEnabled(TControl* c) {
+  if (c->fHandle) return IsWindowEnabled(c->fHandle) != 0;
+  return !(c->fStyle & WS_DISABLED);
+}
+
+bool IsShowing(TControl* c) {
+  bool shown = c->fVisible || c->fShowPending;
+  if (c->fIsChild && c->fParent)
+    return shown && IsVisible(c->fParent) && IsShowing(c->fParent);
+  return shown;
+}
+
+void SetColor(TControl* c, COLORREF color) {
+  GetHandle(c);
+  if (color == c->fColor) return;
+  c->fColor = color;
+  if (c->fBkBrush) {
+    DeleteObject(c->fBkBrush);
+    c->fBkBrush = nullptr;
+  }
+  if (c->fBrush) SetToolColor(c->fBrush, color);
+  Invalidate(c);
+}
+
+void BindFontToControl(TControl* c) {
+  c->fFont->fOnChange.code = FontChanged;
+  c->fFont->fOnChange.data = c;
+  FontChanged(c, c->fFont);
+}
+
+void BindBrushToControl(TControl* c) {
+  c->fBrush->fOnChange.code = BrushChanged;
+  c->fBrush->fOnChange.data = c;
+  BrushChanged(c, c->fBrush);
+}
+
+TGdiTool* GetFont(TControl* c) {
+  if (!c->fFont) {
+    c->fFont = NewFont();
+    AddToReleaseList(c, c->fFont);
+    SetToolColor(c->fFont, c->fTextColor);
+    c->fFont->fOnChange.code = FontChanged;
+    c->fFont->fOnChange.data = c;
+  }
+  return c->fFont;
+}
+
+void ApplyFont(TControl* c) {
+  if (!c->fFont) return;
+  if (c->fHandle) {
+    c->fTextColor = c->fFont->fDesc.fToolColor;
+    SendMessageA(c->fHandle, WM_SETFONT, reinterpret_cast<WPARAM>(GetToolHandle(c->fFont)), 1);
+  }
+  if (c->fDrawContext && c->fDrawContext->fFontTool)
+    Assign(c->fDrawContext->fFontTool, c->fFont);
+  c->fOnTextChanged(c);
+}
+
+TControl* SetUnicodeFormat(TControl* c, bool unicode) {
+  Perform(c, CCM_SETUNICODEFORMAT, unicode ? 1 : 0, 0);
+  return c;
+}
+
+bool ChildNotifyHandler(TControl* c, TMsg& msg, LRESULT& result) {
+  if (msg.message == WM_SETFOCUS) {
+    if (TControl* form = ParentForm(c)) form->fFocusedControl = c;
+    return false;
+  }
+  if (msg.message >= kReflectedCtlColorBase + WM_CTLCOLORMSGBOX &&
+      msg.message <= kReflectedCtlColorBase + WM_CTLCOLORSTATIC) {
+    HDC dc = reinterpret_cast<HDC>(msg.wParam);
+    SetTextColor(dc, ColorToRGB(c->fTextColor));
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, ColorToRGB(c->fColor));
+    result = reinterpret_cast<LRESULT>(GetBackgroundBrush(c));
+    return true;
+  }
+  if (msg.message != kReflectedCommand) return false;
+  WORD code = HIWORD(msg.wParam);
+  const TKindTable& k = c->fKind;
+  if (code == k.ClickCode) {
+    if (c->fFocusing == 0) {
+      SetFocused(c, true);
+      c->fBeforeClick(c);
+      Fire(c, c->fOnClick);
+    }
+  } else if (code == k.FocusInCode) {
+    Fire(c, c->fOnEnter);
+  } else if (code == k.FocusOutCode) {
+    Fire(c, c->fOnLeave);
+  } else if (static_cast<int16_t>(code) == k.ChangeCode) {
+    Fire(c, c->fOnChange);
+  } else if (static_cast<int16_t>(code) == k.SelChangeCode) {
+    Fire(c, c->fOnSelChange.IsSet() ? c->fOnSelChange : c->fOnChange);
+  } else {
+    return false;
+  }
+  result = c->fHandle ? CallDefault(c, msg) : 0;
+  return true;
+}

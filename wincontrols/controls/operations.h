@@ -1,0 +1,43 @@
+#pragma once
+// Operations on controls: one set for every kind, through the kind table.
+#include <string>
+
+#include "../objects/control.h"
+
+class TGdiTool;
+
+LRESULT Perform(TControl* c, UINT message, WPARAM wParam, LPARAM lParam);
+const std::string& GetText(TControl* c);
+void SetText(TControl* c, const std::string& text);
+void ClearContent(TControl* c);
+int ItemCount(TControl* c);
+std::string GetItemText(TControl* c, int index);
+void SetItemText(TControl* c, int index, const std::string& text);
+int AddItem(TControl* c, const std::string& text);
+int InsertItem(TControl* c, int index, const std::string& text);
+void DeleteItem(TControl* c, int index);
+LPARAM GetItemData(TControl* c, int index);
+void SetItemData(TControl* c, int index, LPARAM value);
+int GetCurIndex(TControl* c);
+void SetCurIndex(TControl* c, int index);
+void SelectItem(TControl* c, int index);
+int GetSelStart(TControl* c);
+void SetSelLength(TControl* c, int length);
+bool IsChecked(TControl* c);
+void SetChecked(TControl* c, bool checked);
+bool IsEnabled(TControl* c);
+bool IsShowing(TControl* c);
+void SetColor(TControl* c, COLORREF color);
+TGdiTool* GetFont(TControl* c);
+TControl* SetUnicodeFormat(TControl* c, bool unicode);
+
+// Font and brush tools of a control report their changes to it.
+void BindFontToControl(TControl* c);
+void BindBrushToControl(TControl* c);
+void ApplyFont(TControl* c);
+
+// Reflected command notifications, colour requests and focus records of a child control.
+bool ChildNotifyHandler(TControl* c, TMsg& msg, LRESULT& result);
+
+// The deferred selection-change code a combo box posts to itself.
+constexpr WORD kDeferredSelChange = 15;

@@ -1,0 +1,27 @@
+#pragma once
+// Window creation on demand and the one window procedure of the layer.
+#include <string>
+
+#include "../objects/control.h"
+
+// Reflected message numbers
+constexpr UINT kReflectedCommand = 0xB005;
+constexpr UINT kReflectedCtlColorBase = 0xBC00;  // + WM_CTLCOLOR*
+
+HWND GetHandle(TControl* c);
+void CreateChildWindows(TControl* c);
+HWND ParentHandle(TControl* c, bool create);
+std::string ClassName(TControl* c);
+LRESULT CALLBACK SharedWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CallDefault(TControl* c, TMsg& msg);
+void AttachProc(TControl* c, TMsgHandler handler);
+bool TakeFocus(TControl* c);
+bool IsMainWindow(TControl* c);
+void InitCommonControlsOnce(DWORD classes);
+HICON GetIcon(TControl* c);
+
+// Handlers the constructors attach.
+bool CursorHandler(TControl* c, TMsg& msg, LRESULT& result);
+bool BackgroundEraser(TControl* c, TMsg& msg, LRESULT& result);
+bool NotifyReflector(TControl* c, TMsg& msg, LRESULT& result);
+bool CommonNotifyHandler(TControl* c, TMsg& msg, LRESULT& result);

@@ -1,0 +1,52 @@
+#include "messageloop.h"
+
+#include <windows.h>
+
+#include "../objects/control.h"
+#include "globals.h"
+
+bool ProcessMessage(TControl*) {
+  MSG msg;
+  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  bool answer = msg.message != 0;
+  if (msg.message == WM_QUIT) {
+    Terminated = true;
+    return answer;
+  }
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+  return answer;
+}
+
+void ProcessMessages(TControl* window) {
+  while (ProcessMessage(window)) {
+  }
+}
+
+void Run(TControl*& window) {
+  LoopRunning = true;
+  AppMainWindow = window;
+  window->MakeWindow();
+  while (!Terminated) {
+    WaitMessage();
+    ProcessMessages(window);
+  }
+  if (window) Terminate(window);
+}
+
+void Terminate(TControl*& window) {
+  bool wasTerminated = Terminated;
+  Terminated = true;
+  LoopRunning = false;
+  TControl* main = AppMainWindow;
+  AppMainWindow = nullptr;
+  if (!main) return;
+  AddRef(main);
+  if (!wasTerminated) {
+    ProcessMessages(main);
+    SendMessageA(main->fHandle, WM_CLOSE, 0, 0);
+  }
+  window = nullptr;
+  Release(main);
+  Release(main);
+}

@@ -1,0 +1,8 @@
+#pragma once
+// The message loop; the application main window plays the application object.
+class TControl;
+
+void Run(TControl*& window);
+void ProcessMessages(TControl* window);
+bool ProcessMessage(TControl* window);
+void Terminate(TControl*& window);

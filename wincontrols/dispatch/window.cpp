@@ -1,0 +1,123 @@
+// Window classes "obj_" + system class, registered once as superclasses; lazy creation.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "../controls/operations.h"
+#include "dispatch.h"
+#include "globals.h"
+
+namespace {
+constexpr UINT kClassStyleMask = 0xFFFFBF1F;  // without CS_OWNDC, CS_CLASSDC, CS_PARENTDC, CS_GLOBALCLASS
+HMODULE gComctl = nullptr;
+}
+
+std::string ClassName(TControl* c) {
+  return std::string("obj_") + (c->fBaseClassName ? c->fBaseClassName : "");
+}
+
+HWND ParentHandle(TControl* c, bool create) {
+  if (!c->fParent) return nullptr;
+  return create ? GetHandle(c->fParent) : c->fParent->fHandle;
+}
+
+HWND GetHandle(TControl* c) {
+  if (!c->fHandle) {
+    if (!c->fVisibleSet) {
+      // Needed early: made hidden, shown by the parent's creation pass.
+      SetVisible(c, false);
+      c->MakeWindow();
+      c->fShowPending = true;
+    } else {
+      c->MakeWindow();
+    }
+  }
+  return c->fHandle;
+}
+
+void CreateChildWindows(TControl* c) {
+  int32_t n = c->fChildren->Count();
+  for (int32_t i = 0; i < n; ++i) {
+    auto* child = static_cast<TControl*>(c->fChildren->Get(i));
+    if (child) child->MakeWindow();
+  }
+}
+
+bool TControl::MakeWindow() {
+  if (fParent && !GetHandle(fParent)) return false;
+  if (fHandle) {
+    if (fShowPending) {
+      CreateChildWindows(this);
+      SetVisible(this, true);
+      fShowPending = false;
+    } else {
+      CreateChildWindows(this);
+    }
+    return true;
+  }
+  HINSTANCE module = GetModuleHandleA(nullptr);
+  WNDCLASSA wc = {};
+  wc.style = fClassStyle;
+  wc.lpfnWndProc = fBaseWndProc;
+  wc.hInstance = module;
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  char className[64];
+  lstrcpynA(className, ClassName(this).c_str(), sizeof className);
+  if (fBaseClassName) {
+    GetClassInfoA(module, fBaseClassName, &wc);
+    wc.hInstance = module;
+    wc.style &= kClassStyleMask;
+  }
+  if (!fBaseWndProc) fBaseWndProc = wc.lpfnWndProc;
+  HWND parent = ParentHandle(this, true);
+  if (!parent && (fStyle & WS_CHILD)) return false;
+  WNDCLASSA existing;
+  if (!GetClassInfoA(module, className, &existing)) {
+    wc.lpszClassName = className;
+    wc.lpfnWndProc = SharedWndProc;
+    if (!RegisterClassA(&wc)) return false;
+  }
+  int x = fBoundsRect.left, y = fBoundsRect.top;
+  if (!fIsChild && !(fPosChanged & 3)) x = y = CW_USEDEFAULT;
+  int w = fBoundsRect.right - fBoundsRect.left, h = fBoundsRect.bottom - fBoundsRect.top;
+  if (w == 0) w = CW_USEDEFAULT;
+  if (h == 0) h = CW_USEDEFAULT;
+  CreatingControl = this;
+  fHandle = CreateWindowExA(fExStyle, className, fText.c_str(), fStyle, x, y, w, h, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(fCtlId)), module,
+                            nullptr);
+  // Focus rectangles and keyboard cues are always shown.
+  SendMessageA(fHandle, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  CreatingControl = nullptr;
+  if (fHandle) BindControl(fHandle, this);
+  if (!fIsChild) SendMessageA(fHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(GetIcon(this)));
+  if (fAfterCreate) fAfterCreate(this);
+  FontApplyHook(this);
+  CreateChildWindows(this);
+  return true;
+}
+
+HICON GetIcon(TControl* c) {
+  if (c->fIcon == kNoIcon) return nullptr;
+  if (c->fIcon) return c->fIcon;
+  HICON icon;
+  if (AppMainWindow && AppMainWindow != c) {
+    HICON main = GetIcon(AppMainWindow);
+    icon = main ? static_cast<HICON>(CopyImage(main, IMAGE_ICON, 0, 0, 0)) : nullptr;
+  } else {
+    icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+  }
+  c->fIcon = icon;
+  return icon;
+}
+
+void InitCommonControlsOnce(DWORD classes) {
+  InitCommonControls();
+  if (!gComctl) gComctl = LoadLibraryA("comctl32");
+  typedef BOOL(WINAPI * TInitEx)(const INITCOMMONCONTROLSEX*);
+  auto initEx = reinterpret_cast<TInitEx>(
+      reinterpret_cast<void*>(GetProcAddress(gComctl, "InitCommonControlsEx")));
+  if (initEx) {
+    INITCOMMONCONTROLSEX icc = {sizeof icc, classes};
+    initEx(&icc);
+  }
+}

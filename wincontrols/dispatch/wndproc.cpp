@@ -1,0 +1,208 @@
+// The one window procedure: HWND to object, then the fixed order of handlers.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "../controls/geometry.h"
+#include "../controls/operations.h"
+#include "../gdi/color.h"
+#include "dispatch.h"
+#include "globals.h"
+
+namespace {
+
+bool HandlerListWalker(TControl* c, TMsg& msg, LRESULT& result) {
+  TPtrList* list = c->fMsgHandlers;
+  if (c->fRefCount < 0 || !list || list->Count() == 0) return false;
+  AddRef(c);
+  bool handled = false;
+  for (int32_t i = list->Count() - 2; i >= 0 && !handled; i -= 2) {
+    bool keepAfterQuit = list->Get(i + 1) != nullptr;
+    if (Terminated && !keepAfterQuit) continue;
+    auto handler = reinterpret_cast<TMsgHandler>(list->Get(i));
+    handled = handler(c, msg, result);
+    list = c->fMsgHandlers;  // the handler may have attached more
+    if (!list) break;
+  }
+  Release(c);
+  return handled;
+}
+
+bool KeyMessage(TControl* c, TMsg& msg, LRESULT& result) {
+  HWND focus = GetFocus();
+  if (focus && focus != c->fHandle) {
+    result = 0;
+    return true;
+  }
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  if (msg.message == WM_CHAR) {
+    if (msg.wParam != VK_TAB) return false;
+    msg.wParam = 0;  // the Tab character is swallowed
+    result = 0;
+    return true;
+  }
+  TControl* form = ParentForm(c);
+  if (!form) form = c;
+  if (form->fNavKeyHandler) {
+    bool keyUp = msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN;
+    if (form->fNavKeyHandler(c, msg.wParam, keyUp)) {
+      msg.wParam = 0;
+      result = 0;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+bool IsMainWindow(TControl* c) {
+  if (!AppMainWindow) return !c->fIsChild;
+  return c == AppMainWindow;
+}
+
+LRESULT CallDefault(TControl* c, TMsg& msg) {
+  if (c->fBaseWndProc)
+    return CallWindowProcA(c->fBaseWndProc, c->fHandle, msg.message, msg.wParam, msg.lParam);
+  return DefWindowProcA(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+}
+
+LRESULT TControl::HandleMessage(TMsg& msg) {
+  LRESULT result = 0;
+  if (msg.hwnd && !fHandle) fHandle = msg.hwnd;
+  if (LoopRunning && AppMainWindow && AppMainWindow != this &&
+      AppMainWindow->fOnMessage.IsSet() &&
+      AppMainWindow->fOnMessage.code(AppMainWindow->fOnMessage.data, msg, result))
+    return result;
+  if (fOnMessage.IsSet() && fOnMessage.code(fOnMessage.data, msg, result)) return result;
+  if (fHandlerChain(this, msg, result)) return result;
+  switch (msg.message) {
+    case WM_DESTROY:
+      fWindowDestroyed = true;
+      return CallDefault(this, msg);
+    case WM_SIZE:
+      result = CallDefault(this, msg);
+      fSizeState = static_cast<uint8_t>(msg.wParam);
+      RealignHook(this);
+      return result;
+    case WM_SETFOCUS:
+      if (!TakeFocus(this)) return 0;
+      ++fFocusing;
+      result = CallDefault(this, msg);
+      --fFocusing;
+      return result;
+    case WM_CLOSE:
+      if (this == AppMainWindow || IsMainWindow(this)) PostQuitMessage(0);
+      return CallDefault(this, msg);
+    case WM_KEYDOWN: case WM_KEYUP: case WM_CHAR: case WM_DEADCHAR:
+    case WM_SYSKEYDOWN: case WM_SYSKEYUP: case WM_SYSCHAR: case WM_SYSDEADCHAR:
+      if (KeyMessage(this, msg, result)) return result;
+      return CallDefault(this, msg);
+    case WM_COMMAND: {
+      HWND from = reinterpret_cast<HWND>(msg.lParam);
+      if (ControlOf(from)) return SendMessageA(from, kReflectedCommand, msg.wParam, msg.lParam);
+      return CallDefault(this, msg);
+    }
+    case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC:
+      return SendMessageA(reinterpret_cast<HWND>(msg.lParam), msg.message + kReflectedCtlColorBase,
+                          msg.wParam, msg.lParam);
+    default:
+      return CallDefault(this, msg);
+  }
+}
+
+LRESULT CALLBACK SharedWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  TMsg msg = {hwnd, message, wParam, lParam};
+  TControl* c = nullptr;
+  if (hwnd && CreatingControl) {
+    c = CreatingControl;
+    c->fHandle = hwnd;
+    BindControl(hwnd, c);
+    CreatingControl = nullptr;
+  } else if (hwnd) {
+    c = ControlOf(hwnd);
+  }
+  if (!c) {
+    if (AppMainWindow) return AppMainWindow->HandleMessage(msg);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+  ++c->fMsgDepth;
+  LRESULT result = c->HandleMessage(msg);
+  --c->fMsgDepth;
+  // An object whose window is gone is released once its outermost message has returned.
+  if (c->fRefCount == 0 && c->fMsgDepth <= 0 && c->fWindowDestroyed && c != AppMainWindow)
+    Release(c);
+  return result;
+}
+
+void AttachProc(TControl* c, TMsgHandler handler) {
+  if (c->fMsgHandlers->IndexOf(reinterpret_cast<void*>(handler)) < 0) {
+    c->fMsgHandlers->Add(reinterpret_cast<void*>(handler));
+    c->fMsgHandlers->Add(nullptr);  // keep-after-quit: always false
+  }
+  c->fHandlerChain = HandlerListWalker;
+}
+
+bool TakeFocus(TControl* c) {
+  if (!IsEnabled(c) || !(c->fTabStop || (c->fStyle & WS_TABSTOP))) return false;
+  ++c->fFocusing;
+  SetFocus(c->fHandle);
+  --c->fFocusing;
+  return true;
+}
+
+bool CursorHandler(TControl* c, TMsg& msg, LRESULT& result) {
+  if (msg.message != WM_SETCURSOR || GetCapture() || LOWORD(msg.lParam) != HTCLIENT ||
+      !c->fCursor)
+    return false;
+  SetCursor(c->fCursor);
+  result = 1;
+  return true;
+}
+
+bool BackgroundEraser(TControl* c, TMsg& msg, LRESULT& result) {
+  if (msg.message != WM_ERASEBKGND) return false;
+  CreateChildWindows(c);
+  HDC dc = reinterpret_cast<HDC>(msg.wParam);
+  SetBkMode(dc, OPAQUE);
+  SetBkColor(dc, ColorToRGB(c->fColor));
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  RECT r;
+  GetClientRect(c->fHandle, &r);
+  FillRect(dc, &r, GetBackgroundBrush(c));
+  result = 1;
+  return false;
+}
+
+bool NotifyReflector(TControl*, TMsg& msg, LRESULT& result) {
+  if (msg.message != WM_NOTIFY) return false;
+  auto* hdr = reinterpret_cast<NMHDR*>(msg.lParam);
+  TControl* from = hdr ? ControlOf(hdr->hwndFrom) : nullptr;
+  if (!from) return false;
+  TMsg reflected = msg;
+  reflected.hwnd = from->fHandle;
+  return from->fHandlerChain(from, reflected, result);
+}
+
+bool CommonNotifyHandler(TControl* c, TMsg& msg, LRESULT&) {
+  if (msg.message != WM_NOTIFY) return false;
+  auto* hdr = reinterpret_cast<NMHDR*>(msg.lParam);
+  if (!hdr) return false;
+  switch (hdr->code) {
+    case static_cast<UINT>(NM_CLICK):
+    case static_cast<UINT>(NM_RCLICK):
+      if (!c->fOnClick.IsSet()) return false;
+      c->fRightClick = hdr->code == static_cast<UINT>(NM_RCLICK);
+      c->fOnClick.code(c->fOnClick.data, c);
+      return true;
+    case static_cast<UINT>(NM_KILLFOCUS):
+      if (c->fOnLeave.IsSet()) c->fOnLeave.code(c->fOnLeave.data, c);
+      return false;
+    case static_cast<UINT>(NM_SETFOCUS):
+    case static_cast<UINT>(NM_RETURN):
+      if (c->fOnEnter.IsSet()) c->fOnEnter.code(c->fOnEnter.data, c);
+      return false;
+    default:
+      return false;
+  }
+}

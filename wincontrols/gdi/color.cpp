@@ -1,0 +1,22 @@
+#include "color.h"
+
+#include "../objects/control.h"
+
+COLORREF ColorToRGB(COLORREF color) {
+  return (color & 0x80000000u) ? GetSysColor(static_cast<int>(color & 0x7FFFFFFF)) : color;
+}
+
+HBRUSH GetBackgroundBrush(TControl* c) {
+  TControl* owner = c;
+  while (owner->fParent && owner->fParent->fColor == owner->fColor) owner = owner->fParent;
+  COLORREF rgb = ColorToRGB(owner->fColor);
+  if (owner->fBkBrush && owner->fBkBrushColor != rgb) {
+    DeleteObject(owner->fBkBrush);
+    owner->fBkBrush = nullptr;
+  }
+  if (!owner->fBkBrush) {
+    owner->fBkBrushColor = rgb;
+    owner->fBkBrush = CreateSolidBrush(rgb);
+  }
+  return owner->fBkBrush;
+}

@@ -1,0 +1,51 @@
+#pragma once
+// GDI tools: a description whose handle is made on demand and shared with an equal template.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "../objects/refobject.h"
+
+class TGdiTool;
+typedef void (*TToolChangeProc)(void* data, TGdiTool* tool);
+
+enum TToolKind : uint8_t { tkBrush = 0, tkFont = 1, tkPen = 2 };
+
+// Font style bits
+constexpr uint32_t kFontBold = 1;
+constexpr uint32_t kFontItalic = 2;
+constexpr uint32_t kFontUnderline = 4;
+constexpr uint32_t kFontStrikeOut = 8;
+
+// Colour and LOGFONT: compared and copied as one 64-byte block.
+struct TToolDesc {
+  COLORREF fToolColor;
+  LOGFONTA fLogFont;
+};
+static_assert(sizeof(TToolDesc) == 64, "tool description is 64 bytes");
+
+class TGdiTool : public TRefObject {
+ public:
+  void Destroy(bool freeMemory) override;
+
+  uint8_t fKind;
+  HGDIOBJ fGdiHandle;
+  TGdiTool* fTemplate;  // holds a reference while set
+  COLORREF fHandleRGB;
+  TMethodPtr<TToolChangeProc> fOnChange;
+  TToolDesc fDesc;
+  TGdiTool* (*fMakeNew)();
+  void (*fMakeHandle)(TGdiTool* tool);
+};
+
+TGdiTool* NewFont();
+HGDIOBJ GetToolHandle(TGdiTool* tool);
+void ToolChanged(TGdiTool* tool);
+TGdiTool* Assign(TGdiTool* dest, TGdiTool* source);
+// A copy of source that borrows source's handle while both stay equal.
+TGdiTool* CopyTool(TGdiTool* source);
+void SetToolColor(TGdiTool* tool, COLORREF color);
+void SetFontHeight(TGdiTool* tool, LONG height);
+uint32_t GetFontStyle(TGdiTool* tool);
+void SetFontStyle(TGdiTool* tool, uint32_t style);
+void SetFontName(TGdiTool* tool, const char* name);

@@ -1,0 +1,188 @@
+#include "control.h"
+
+#include <cstdlib>
+
+#include "../controls/geometry.h"
+#include "../controls/operations.h"
+#include "../dispatch/dispatch.h"
+#include "../dispatch/globals.h"
+#include "../gdi/drawcontext.h"
+#include "../gdi/gditool.h"
+
+static bool NoHandlers(TControl*, TMsg&, LRESULT&) { return false; }
+static void ClearText(TControl* c) { SetText(c, std::string()); }
+
+void TControl::Init() {
+  fHandlerChain = NoHandlers;
+  fBeforeClick = NoControlProc;
+  fOnTextChanged = NoControlProc;
+  fKind.ClearProc = ClearText;
+  f3DLook = true;
+  fSunken = true;
+  fTextColor = kClrWindowText;
+  fColor = kClrBtnFace;
+  fSpacing = 2;
+  fClassStyle = CS_OWNDC;
+  fStyle = kDefaultFormStyle;
+  fExStyle = kDefaultExStyle;
+  fVisible = true;
+  fMsgHandlers = NewList(4);
+  fChildren = NewList(4);
+}
+
+void TControl::InitWithParent(TControl* parent) {
+  Init();
+  if (parent) fColor = parent->fColor;
+  ChangeParent(this, parent);
+}
+
+TControl* NewControl(TControl* parent, const char* baseClassName, bool sunken) {
+  TControl* c = new TControl();
+  c->InitWithParent(parent);
+  c->fBaseClassName = baseClassName;
+  if (parent) {
+    c->fNavKeyHandler = parent->fNavKeyHandler;
+    c->f3DLook = parent->f3DLook;
+    c->fSpacing = parent->fSpacing;
+    c->fTextColor = parent->fTextColor;
+    c->fColor = parent->fColor;
+    c->fSunken = parent->f3DLook ? sunken : false;
+    if (parent->fFont) {
+      c->fFont = CopyTool(parent->fFont);
+      AddToReleaseList(c, c->fFont);
+      BindFontToControl(c);
+    }
+    if (parent->fBrush) {
+      c->fBrush = CopyTool(parent->fBrush);
+      AddToReleaseList(c, c->fBrush);
+      BindBrushToControl(c);
+    }
+  }
+  return c;
+}
+
+void ChangeParent(TControl* c, TControl* parent) {
+  if (c->fParent == parent) return;
+  if (TControl* old = c->fParent) {
+    old->fChildren->Remove(c);
+    RemoveFromReleaseList(old, c);
+  }
+  c->fParent = parent;
+  if (!parent) return;
+  parent->fChildren->Add(c);
+  AddToReleaseList(parent, c);
+  if (c->fHandle) SetParent(c->fHandle, GetHandle(parent));
+}
+
+TControl* ParentForm(TControl* c) {
+  while (c && c->fIsChild) c = c->fParent;
+  return c;
+}
+
+void SetVisible(TControl* c, bool visible) {
+  if (visible) c->fStyle |= WS_VISIBLE;
+  else c->fStyle &= ~WS_VISIBLE;
+  c->fVisible = visible;
+  if (!c->fHandle) return;
+  if (visible) {
+    RealignHook(c);
+    ShowWindow(c->fHandle, SW_SHOW);
+  } else {
+    c->fShowPending = false;
+    ShowWindow(c->fHandle, SW_HIDE);
+    RealignHook(c);
+  }
+}
+
+bool IsVisible(TControl* c) {
+  if (!c->fIsChild && c->fHandle) c->fVisible = IsWindowVisible(c->fHandle) != 0;
+  return c->fVisible;
+}
+
+void SetVisibleExplicit(TControl* c, bool visible) {
+  c->fVisibleSet = true;
+  SetVisible(c, visible);
+}
+
+static void ApplyStyles(TControl* c) {
+  SetWindowPos(c->fHandle, nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  InvalidateRect(c->fHandle, nullptr, TRUE);
+}
+
+void SetStyle(TControl* c, uint32_t style) {
+  if (c->fStyle == style) return;
+  c->fStyle = style;
+  if (!c->fHandle) return;
+  SetWindowLongA(c->fHandle, GWL_STYLE, static_cast<LONG>(style));
+  ApplyStyles(c);
+}
+
+void SetExStyle(TControl* c, uint32_t exStyle) {
+  if (c->fExStyle == exStyle) return;
+  c->fExStyle = exStyle;
+  if (!c->fHandle) return;
+  SetWindowLongA(c->fHandle, GWL_EXSTYLE, static_cast<LONG>(exStyle));
+  ApplyStyles(c);
+}
+
+void SetControlIcon(TControl* c, HICON icon) {
+  if (c->fIcon == icon) return;
+  c->fIcon = icon;
+  HICON send = icon == kNoIcon ? nullptr : icon;
+  HICON old = reinterpret_cast<HICON>(
+      Perform(c, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(send)));
+  if (old && old != send) DestroyIcon(old);
+}
+
+void SetControlCursor(TControl* c, HCURSOR cursor) {
+  AttachProc(c, CursorHandler);
+  if (c->fCursor == cursor) return;
+  c->fCursor = cursor;
+  if (!c->fHandle || !cursor) return;
+  POINT pt;
+  GetCursorPos(&pt);
+  ScreenToClient(c->fHandle, &pt);
+  RECT r = ClientRect(c);
+  if (PtInRect(&r, pt)) SetCursor(cursor);
+}
+
+void Invalidate(TControl* c) {
+  if (c->fHandle) InvalidateRect(c->fHandle, nullptr, TRUE);
+}
+
+void TControl::Destroy(bool freeMemory) {
+  TControl* form = ParentForm(this);
+  if (form && form->fFocusedControl == this) form->fFocusedControl = nullptr;
+  if (fHandle) ShowWindow(fHandle, SW_HIDE);
+  BaseDestroy();
+  if (!fDestroying) {
+    fDestroying = true;
+    Release(fDrawContext);
+    fDrawContext = nullptr;
+    if (fHandle) {
+      if (fIcon && fIcon != kNoIcon) DestroyIcon(fIcon);
+      if (IsWindow(fHandle)) {
+        BindControl(fHandle, nullptr);
+        DestroyWindow(fHandle);
+      }
+      fHandle = nullptr;
+    }
+    free(fUserData);
+    fUserData = nullptr;
+    if (fBkBrush) DeleteObject(fBkBrush);
+    fBkBrush = nullptr;
+    fText.clear();
+    if (fParent) {
+      fParent->fChildren->Remove(this);
+      RemoveFromReleaseList(fParent, this);
+      if (fParent->fFocusedControl == this) fParent->fFocusedControl = nullptr;
+    }
+    Release(fChildren);
+    fChildren = nullptr;
+    Release(fMsgHandlers);
+    fMsgHandlers = nullptr;
+    BaseDestroy();
+  }
+  if (freeMemory) delete this;
+}

@@ -1,0 +1,164 @@
+#pragma once
+// TControl: one object per window or control of the layer.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "kindtable.h"
+#include "refobject.h"
+
+class TControl;
+class TGdiTool;
+class TDrawContext;
+
+// The four words of a window message; handlers may change wParam to swallow a key.
+struct TMsg {
+  HWND hwnd;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+typedef void (*TNotifyProc)(void* data, TControl* sender);
+typedef bool (*TOnMessageProc)(void* data, TMsg& msg, LRESULT& result);
+typedef bool (*TMsgHandler)(TControl* c, TMsg& msg, LRESULT& result);
+typedef bool (*TNavKeyProc)(TControl* c, WPARAM key, bool keyUp);
+typedef TMethodPtr<TNotifyProc> TNotifyEvent;
+typedef TMethodPtr<TOnMessageProc> TOnMessage;
+
+// Bound event helper: Bind<&Class::Method>(obj) gives a (code, data) pair.
+template <class T, void (T::*M)(TControl*)>
+void EventThunk(void* data, TControl* sender) {
+  (static_cast<T*>(data)->*M)(sender);
+}
+template <class T, void (T::*M)(TControl*)>
+TNotifyEvent MakeEvent(T* obj) {
+  TNotifyEvent ev;
+  ev.code = &EventThunk<T, M>;
+  ev.data = obj;
+  return ev;
+}
+
+enum TAlign : uint8_t { alNone = 0, alLeft = 1, alTop = 2, alRight = 3, alBottom = 4, alClient = 5 };
+
+// fAlignState bits
+constexpr uint32_t kRealignPending = 1;
+constexpr uint32_t kSizedByParent = 2;
+constexpr uint32_t kAligning = 4;
+
+// fFocusKeys bits
+constexpr uint32_t kFocusTab = 1;
+constexpr uint32_t kFocusLeftRight = 2;
+constexpr uint32_t kFocusUpDown = 4;
+constexpr uint32_t kFocusPage = 8;
+
+constexpr COLORREF kClrWindowText = 0x80000008;
+constexpr COLORREF kClrBtnFace = 0x8000000F;
+constexpr COLORREF kClrWindow = 0x80000005;
+
+const HICON kNoIcon = reinterpret_cast<HICON>(-1);  // fIcon: no icon at all
+
+constexpr uint32_t kDefaultFormStyle = 0x16CF0000;  // overlapped window, visible, clipping
+constexpr uint32_t kDefaultExStyle = WS_EX_CONTROLPARENT;
+
+class TControl : public TRefObject {
+ public:
+  void Init() override;
+  void Destroy(bool freeMemory) override;
+  virtual void InitWithParent(TControl* parent);
+  virtual bool MakeWindow();
+  virtual LRESULT HandleMessage(TMsg& msg);
+
+  HWND fHandle;
+  uint32_t fClassStyle;
+  uint32_t fStyle;
+  uint32_t fExStyle;
+  HCURSOR fCursor;
+  HICON fIcon;
+  uint8_t fSizeState;
+  WNDPROC fBaseWndProc;
+  TControl* fParent;
+  bool fVisible;
+  bool fTabStop;
+  int32_t fTabOrder;
+  uint8_t fTextAlign;
+  bool fFixedSize;
+  TPtrList* fMsgHandlers;
+  TPtrList* fChildren;
+  HBRUSH fBkBrush;
+  COLORREF fBkBrushColor;
+  bool fDestroying;
+  bool fWindowDestroyed;
+  int32_t fMsgDepth;
+  int32_t fCtlId;
+  bool fIsFormKind;
+  bool fIsPushButton;
+  bool fIsChild;
+  bool fIsLabel;
+  uint8_t fPosChanged;
+  uint32_t fFocusKeys;
+  TNotifyEvent fOnLeave;
+  TMsgHandler fHandlerChain;
+  TControlProc fBeforeClick;
+  TControlProc fOnTextChanged;
+  const char* fBaseClassName;
+  TNavKeyProc fNavKeyHandler;
+  bool f3DLook;
+  bool fSunken;
+  COLORREF fTextColor;
+  COLORREF fColor;
+  TGdiTool* fFont;
+  TGdiTool* fBrush;
+  TDrawContext* fDrawContext;
+  int32_t fSpacing;
+  RECT fBoundsRect;
+  int32_t fMarginTop, fMarginBottom, fMarginLeft, fMarginRight;
+  TOnMessage fOnMessage;
+  TOnMessage fSavedOnMessage;
+  TNotifyEvent fOnClick;
+  bool fRightClick;
+  TControl* fFocusedControl;
+  bool fVisibleSet;
+  bool fShowPending;
+  TControlProc fOnDropDownProc;
+  bool fDroppedDown;
+  int32_t fDropDownIndex;
+  uint8_t fFocusing;
+  int32_t fCurPage;
+  bool fIsDefault, fIsCancel;
+  TControl* fDefaultButton;
+  TControl* fCancelButton;
+  bool fWantsEnter;
+  TNotifyEvent fOnChange;
+  TNotifyEvent fOnEnter;
+  TKindTable fKind;
+  uint8_t fAlign;
+  uint32_t fAlignState;
+  TNotifyEvent fOnSelChange;
+  bool fRepaintOnResize;
+  int32_t fFixedWidth, fFixedHeight;
+  std::string fText;
+  void* fUserData;
+  TControlProc fAfterCreate;
+};
+
+TControl* NewControl(TControl* parent, const char* baseClassName, bool sunken);
+void ChangeParent(TControl* c, TControl* parent);
+TControl* ParentForm(TControl* c);
+void SetVisible(TControl* c, bool visible);
+bool IsVisible(TControl* c);
+void SetVisibleExplicit(TControl* c, bool visible);
+void SetStyle(TControl* c, uint32_t style);
+void SetExStyle(TControl* c, uint32_t exStyle);
+void SetControlIcon(TControl* c, HICON icon);
+void SetControlCursor(TControl* c, HCURSOR cursor);
+void Invalidate(TControl* c);
+
+// Handle-to-object binding through the window's user-data slot.
+inline TControl* ControlOf(HWND hwnd) {
+  return hwnd ? reinterpret_cast<TControl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)) : nullptr;
+}
+inline void BindControl(HWND hwnd, TControl* c) {
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(c));
+}

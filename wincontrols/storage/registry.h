@@ -1,0 +1,12 @@
+#pragma once
+// One string value under an open registry key; 0 stands for no key.
+#include <windows.h>
+
+#include <string>
+
+HKEY OpenKeyForRead(HKEY root, const char* path);
+HKEY OpenKeyForWrite(HKEY root, const char* path);
+std::string ReadRegString(HKEY key, const char* name);
+bool WriteRegString(HKEY key, const char* name, const std::string& text);
+bool DeleteRegValue(HKEY key, const char* name);
+void CloseRegKey(HKEY key);
