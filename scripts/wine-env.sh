@@ -9,4 +9,4 @@ fi
 if [ -x /usr/lib/wine/wineserver64 ]; then export WINESERVER=/usr/lib/wine/wineserver64
 else export WINESERVER=/usr/lib/wine/wineserver; fi
 export WINELOADER=$WINE
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8

@@ -51,6 +51,12 @@ void LoadSkin(TFormRecord* r) {
     if (SkinList[i].FileName == stored) SetCurIndex(r->SkinCombo, static_cast<int>(i));
 }
 
+// A stored action outside the list leaves no item selected (saved back as -1), whether or
+// not the platform's combo box clears its selection for an index it does not have.
+void SelectAction(TControl* combo, int32_t index) {
+  SetCurIndex(combo, index >= 0 && index < ItemCount(combo) ? index : -1);
+}
+
 void LoadAutostart(TFormRecord* r) {
   HKEY key = OpenKeyForRead(HKEY_CURRENT_USER, kRunKeyPath);
   std::string value = ReadRegString(key, kTrayProgram);
@@ -76,9 +82,9 @@ void LoadSettings(TFormRecord* r) {
   SetChecked(r->WheelCtrlCheck, ExchangeBool(SettingsIni, "Ctrl", false));
   SetChecked(r->WheelAltCheck, ExchangeBool(SettingsIni, "Alt", false));
   SetChecked(r->WheelShiftCheck, ExchangeBool(SettingsIni, "Shift", false));
-  SetCurIndex(r->ClickCombo, ExchangeInt(SettingsIni, "Click", 1));
-  SetCurIndex(r->DClickCombo, ExchangeInt(SettingsIni, "DClick", 2));
-  SetCurIndex(r->MClickCombo, ExchangeInt(SettingsIni, "MClick", 3));
+  SelectAction(r->ClickCombo, ExchangeInt(SettingsIni, "Click", 1));
+  SelectAction(r->DClickCombo, ExchangeInt(SettingsIni, "DClick", 2));
+  SelectAction(r->MClickCombo, ExchangeInt(SettingsIni, "MClick", 3));
 
   SettingsIni->Section = "Hotkeys";
   for (const THotkeyControls& h : HotkeyGroups(r)) LoadHotkey(h);

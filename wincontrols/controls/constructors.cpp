@@ -111,7 +111,7 @@ TControl* NewButton(TControl* parent, const char* caption) {
 TControl* NewCheckBox(TControl* parent, const char* caption) {
   TControl* c = NewButton(parent, caption);
   SetDefaultSize(c, 72, 22);
-  c->fStyle = kCheckBoxStyle;
+  c->fStyle = kCheckBoxStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;  // as every child
   c->fKind.AutoSizeExtraX = 24;  // room for the check mark
   c->fWantsEnter = false;
   return c;

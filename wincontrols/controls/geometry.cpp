@@ -102,6 +102,7 @@ int ClientHeight(TControl* c) {
 }
 
 TControl* SetClientSize(TControl* c, int w, int h) {
+  GetHandle(c);  // the outer size is read from the real window
   if (w > 0) SetWidth(c, GetWidth(c) + w - ClientWidth(c));
   if (h > 0) SetHeight(c, GetHeight(c) + h - ClientHeight(c));
   return c;

@@ -1,0 +1,22 @@
+#pragma once
+// Helpers shared by the suites: real windows under Wine, pumped by hand.
+#include <windows.h>
+
+#include <string>
+
+class TControl;
+
+// Dispatches what is waiting in the thread's queue.
+void Pump();
+// The Windows path of a folder of the build (Wine maps / to Z:\).
+std::string WinPath(const std::string& unixPath);
+// The folder of the running test program, with its trailing backslash.
+std::string TestFolder();
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+// A top-level form that is released at scope end.
+struct TScopedForm {
+  TScopedForm();
+  ~TScopedForm();
+  TControl* form;
+};

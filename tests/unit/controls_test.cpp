@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "support/test_support.h"
+#include "wincontrols/controls/constructors.h"
+#include "wincontrols/controls/geometry.h"
+#include "wincontrols/controls/operations.h"
+#include "wincontrols/controls/tabpages.h"
+#include "wincontrols/dispatch/dispatch.h"
+
+namespace {
+int gChanges = 0;
+int gSelAtEvent = -2;
+void OnSel(void*, TControl* c) {
+  ++gChanges;
+  gSelAtEvent = GetCurIndex(c);
+}
+}  // namespace
+
+TEST(ComboOps, ItemsCurrentIndexAndData) {
+  TScopedForm f;
+  TControl* combo = NewComboBox(f.form, Opt(coDropDownList));
+  EXPECT_EQ(AddItem(combo, "a"), 0);
+  EXPECT_EQ(GetCurIndex(combo), 0) << "the first item of an empty list becomes current";
+  AddItem(combo, "b");
+  AddItem(combo, "c");
+  SetCurIndex(combo, 2);
+  AddItem(combo, "d");
+  EXPECT_EQ(GetCurIndex(combo), 2);
+  SetItemData(combo, 2, 77);
+  SetItemText(combo, 2, "C");
+  EXPECT_EQ(GetItemText(combo, 2), "C");
+  EXPECT_EQ(GetCurIndex(combo), 2);
+  EXPECT_EQ(GetItemData(combo, 2), 77);
+  SetItemText(combo, 4, "e");  // index = count appends
+  EXPECT_EQ(ItemCount(combo), 5);
+  EXPECT_EQ(GetItemText(combo, 4), "e");
+  EXPECT_EQ(GetItemText(combo, 9), "");
+  TControl* empty = NewComboBox(f.form, Opt(coDropDownList));
+  SetCurIndex(empty, 0);
+  EXPECT_EQ(GetCurIndex(empty), -1);
+}
+
+TEST(ComboOps, SelectionChangeFiresOnceAfterTheChange) {
+  TScopedForm f;
+  TControl* combo = NewComboBox(f.form, 0);
+  combo->fOnSelChange.code = OnSel;
+  AddItem(combo, "a");
+  AddItem(combo, "b");
+  gChanges = 0;
+  SendMessageA(f.form->fHandle, WM_COMMAND, MAKEWPARAM(combo->fCtlId, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo->fHandle));
+  EXPECT_EQ(gChanges, 0) << "deferred";
+  Perform(combo, CB_SETCURSEL, 1, 0);
+  Pump();
+  EXPECT_EQ(gChanges, 1);
+  EXPECT_EQ(gSelAtEvent, 1);
+  static int edits;
+  edits = 0;
+  combo->fOnChange.code = [](void*, TControl*) { ++edits; };
+  SendMessageA(f.form->fHandle, WM_COMMAND, MAKEWPARAM(combo->fCtlId, CBN_EDITCHANGE),
+               reinterpret_cast<LPARAM>(combo->fHandle));
+  EXPECT_EQ(edits, 1) << "an edit change fires at once";
+}
+
+TEST(ComboOps, DropDownHeightAndEscapeRestores) {
+  TScopedForm f;
+  TControl* empty = NewComboBox(f.form, Opt(coDropDownList));
+  SetSize(empty, 100, 22);
+  f.form->MakeWindow();
+  int h = GetHeight(empty);
+  empty->fOnDropDownProc(empty);
+  RECT r;
+  SendMessageA(empty->fHandle, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&r));
+  // Wine reports the list part only, without the field's own height.
+  int dropped = r.bottom - r.top;
+  EXPECT_TRUE(dropped == 2 * h + 2 || dropped == 2 * h + 2 - h) << dropped;
+  TControl* full = NewComboBox(f.form, Opt(coDropDownList));
+  for (int i = 0; i < 20; ++i) AddItem(full, "x");
+  f.form->MakeWindow();
+  int fh = GetHeight(full);
+  full->fOnDropDownProc(full);
+  SendMessageA(full->fHandle, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&r));
+  dropped = r.bottom - r.top;
+  EXPECT_TRUE(dropped == 9 * fh + 2 || dropped == 9 * fh + 2 - fh) << dropped;
+}
+
+TEST(Ops, TextCheckAndEnabled) {
+  TScopedForm f;
+  TControl* label = NewLabel(f.form, "first");
+  SetText(label, "Общие");
+  EXPECT_EQ(GetText(label), "Общие") << "no window yet: the stored text";
+  EXPECT_EQ(label->fHandle, nullptr);
+  TControl* check = NewCheckBox(f.form, "c");
+  Perform(check, BM_SETCHECK, BST_INDETERMINATE, 0);
+  EXPECT_TRUE(IsChecked(check));
+  SetChecked(check, false);
+  EXPECT_FALSE(IsChecked(check));
+  TControl* edit = NewEdit(f.form, Opt(eoMultiLine));
+  SetText(edit, "one\r\ntwo\r\nthree");
+  EXPECT_EQ(ItemCount(edit), 3);
+  EXPECT_EQ(GetItemText(edit, 1), "two");
+  SetItemText(edit, 1, "TWO\r\n");
+  EXPECT_EQ(GetText(edit), "one\r\nTWO\r\nthree");
+  EXPECT_TRUE(IsEnabled(edit));
+}
+
+TEST(Constructors, StylesAndIdentifiers) {
+  TScopedForm f;
+  TControl* edit = NewEdit(f.form, 0);
+  EXPECT_EQ(edit->fStyle & (ES_AUTOHSCROLL | ES_AUTOVSCROLL), static_cast<uint32_t>(ES_AUTOHSCROLL | ES_AUTOVSCROLL));
+  EXPECT_EQ(edit->fStyle & (WS_HSCROLL | WS_VSCROLL | WS_BORDER | ES_MULTILINE), 0u);
+  EXPECT_TRUE(edit->fExStyle & WS_EX_CLIENTEDGE);
+  TControl* multi = NewEdit(f.form, Opt(eoMultiLine));
+  EXPECT_EQ(multi->fStyle & (WS_HSCROLL | WS_VSCROLL), static_cast<uint32_t>(WS_HSCROLL | WS_VSCROLL));
+  EXPECT_EQ(NewComboBox(f.form, 0)->fStyle & 3, static_cast<uint32_t>(CBS_DROPDOWN));
+  EXPECT_EQ(NewComboBox(f.form, Opt(coDropDownList))->fStyle & 3, static_cast<uint32_t>(CBS_DROPDOWNLIST));
+  EXPECT_EQ(NewComboBox(f.form, Opt(coSimple))->fStyle & 3, static_cast<uint32_t>(CBS_SIMPLE));
+  const char* pages[] = {"a"};
+  TControl* tabs = NewTabControl(f.form, pages, 0, 0, nullptr, 0);
+  EXPECT_TRUE(tabs->fStyle & TCS_FOCUSNEVER);
+  EXPECT_FALSE(tabs->fExStyle & WS_EX_CLIENTEDGE);
+  for (TControl* c : {NewLabel(f.form, "l"), NewButton(f.form, "b"), NewCheckBox(f.form, "c"),
+                      NewGroupBox(f.form, "g"), NewPanel(f.form, 1)}) {
+    EXPECT_FALSE(c->fExStyle & WS_EX_CLIENTEDGE);
+    EXPECT_EQ(c->fStyle & (WS_CLIPSIBLINGS | WS_CLIPCHILDREN), static_cast<uint32_t>(WS_CLIPSIBLINGS | WS_CLIPCHILDREN));
+  }
+  TControl* a = NewButton(f.form, "a");
+  TControl* b = NewButton(f.form, "b");
+  EXPECT_EQ(b->fCtlId, a->fCtlId + 1);
+  EXPECT_GE(a->fCtlId, 0x8000);
+  EXPECT_EQ(b->fTabOrder, a->fTabOrder + 1);
+  EXPECT_EQ(f.form->fFocusedControl, edit) << "the first tab stop is focused first";
+}
+
+TEST(TabPages, SelectingShowsOnePageAndFiresOnce) {
+  TScopedForm f;
+  const char* texts[] = {"one", "two", "three"};
+  TControl* tabs = NewTabControl(f.form, texts, 2, 0, nullptr, 0);
+  SetSize(tabs, 300, 200);
+  f.form->MakeWindow();
+  gChanges = 0;
+  tabs->fOnSelChange.code = OnSel;
+  EXPECT_TRUE(GetPage(tabs, 0)->fVisible);
+  EXPECT_FALSE(GetPage(tabs, 1)->fVisible);
+  SetCurIndex(tabs, 2);
+  EXPECT_FALSE(GetPage(tabs, 0)->fVisible);
+  EXPECT_TRUE(IsWindowVisible(GetPage(tabs, 2)->fHandle));
+  EXPECT_EQ(gChanges, 1);
+  SetCurIndex(tabs, 2);
+  EXPECT_EQ(gChanges, 1) << "the same page again fires nothing";
+  EXPECT_EQ(GetPage(tabs, 3), nullptr);
+}

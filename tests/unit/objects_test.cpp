@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "support/test_support.h"
+#include "wincontrols/controls/constructors.h"
+#include "wincontrols/dispatch/dispatch.h"
+#include "wincontrols/objects/control.h"
+
+namespace {
+
+std::vector<int> gDestroyed;
+
+class TTracked : public TRefObject {
+ public:
+  int id = 0;
+  void Destroy(bool freeMemory) override {
+    gDestroyed.push_back(id);
+    TRefObject::Destroy(freeMemory);
+  }
+};
+
+TTracked* Tracked(int id) {
+  TTracked* t = NewObject<TTracked>();
+  t->id = id;
+  return t;
+}
+
+}  // namespace
+
+TEST(RefObject, LivesByItsReferenceCount) {
+  gDestroyed.clear();
+  TTracked* a = Tracked(1);
+  AddRef(a);
+  Release(a);
+  EXPECT_TRUE(gDestroyed.empty()) << "AddRef then Release keeps it alive";
+  Release(a);
+  EXPECT_EQ(gDestroyed, std::vector<int>({1})) << "the last Release destroys it";
+  Release(nullptr);
+}
+
+TEST(RefObject, ReleaseListGoesOldestFirstAndRemovesExactPairs) {
+  gDestroyed.clear();
+  TTracked* owner = Tracked(0);
+  TTracked* a = Tracked(1);
+  TTracked* b = Tracked(2);
+  TTracked* c = Tracked(3);
+  TTracked* d = Tracked(4);
+  AddToReleaseList(owner, a);
+  AddToReleaseList(owner, b);
+  AddToReleaseList(owner, c);
+  AddToReleaseList(owner, d);
+  RemoveFromReleaseList(owner, d);
+  EXPECT_EQ(owner->fReleaseList->Count(), 6);
+  Release(owner);
+  EXPECT_EQ(gDestroyed, std::vector<int>({0, 1, 2, 3}));
+  gDestroyed.clear();
+  TTracked* lone = Tracked(5);
+  TTracked* other = Tracked(6);
+  AddToReleaseList(lone, other);
+  RemoveFromReleaseList(lone, other);
+  EXPECT_EQ(lone->fReleaseList, nullptr) << "removing the last pair frees the list";
+  Release(lone);
+  Release(other);
+}
+
+TEST(PtrList, BoundsGrowthAndRanges) {
+  TPtrList* list = NewList(4);
+  for (intptr_t i = 0; i < 5; ++i) list->Add(reinterpret_cast<void*>(i + 1));
+  EXPECT_EQ(list->fCapacity, 8);
+  EXPECT_EQ(list->Get(-1), nullptr);
+  EXPECT_EQ(list->Get(5), nullptr);
+  list->DeleteRange(2, 10);
+  ASSERT_EQ(list->Count(), 2);
+  EXPECT_EQ(list->Get(1), reinterpret_cast<void*>(2));
+  list->Insert(0, reinterpret_cast<void*>(9));
+  EXPECT_EQ(list->IndexOf(reinterpret_cast<void*>(9)), 0);
+  EXPECT_EQ(list->IndexOf(reinterpret_cast<void*>(7)), -1);
+  list->Remove(reinterpret_cast<void*>(9));
+  EXPECT_EQ(list->Get(0), reinterpret_cast<void*>(1));
+  list->DeleteRange(0, 0);
+  EXPECT_EQ(list->Count(), 2);
+  Release(list);
+
+  TPtrList* growing = NewList(0);  // a quarter of the size, at least one
+  for (int i = 0; i < 20; ++i) growing->Add(nullptr);
+  EXPECT_GE(growing->fCapacity, 20);
+  EXPECT_LT(growing->fCapacity, 30);
+  Release(growing);
+}
+
+TEST(Control, ChangeParentMovesBetweenBothLists) {
+  TScopedForm a, b;
+  TControl* child = NewLabel(a.form, "x");
+  ChangeParent(child, a.form);
+  EXPECT_EQ(a.form->fChildren->Count(), 1);
+  ChangeParent(child, b.form);
+  EXPECT_EQ(a.form->fChildren->Count(), 0);
+  EXPECT_EQ(a.form->fReleaseList, nullptr) << "its only pair went with the child";
+  EXPECT_EQ(b.form->fChildren->Get(0), child);
+  EXPECT_GE(b.form->fReleaseList->IndexOf(child), 0);
+}
+
+TEST(Control, ParentReleasesChildrenBeforeItsWindowAndNothingLeaks) {
+  int before = LiveObjectCount();
+  TControl* form = NewForm(nullptr, "tree");
+  TControl* group = NewGroupBox(form, "g");
+  TControl* button = NewButton(group, "b");
+  NewComboBox(group, 0);
+  NewEdit(form, 0);
+  GetHandle(button);
+  HWND formWnd = form->fHandle;
+  ASSERT_TRUE(IsWindow(formWnd));
+  static bool formAliveAtChildDestroy;
+  formAliveAtChildDestroy = false;
+  button->fOnDestroy.code = [](void* data, TRefObject*) {
+    formAliveAtChildDestroy = IsWindow(static_cast<HWND>(data)) != 0;
+  };
+  button->fOnDestroy.data = formWnd;
+  Release(form);
+  EXPECT_TRUE(formAliveAtChildDestroy);
+  EXPECT_FALSE(IsWindow(formWnd));
+  EXPECT_EQ(LiveObjectCount(), before);
+}
+
+TEST(Control, DefaultsAndParentForm) {
+  TScopedForm f;
+  TControl* group = NewGroupBox(f.form, "g");
+  TControl* label = NewLabel(group, "l");
+  EXPECT_EQ(ParentForm(label), f.form);
+  EXPECT_EQ(ParentForm(f.form), f.form);
+  EXPECT_EQ(f.form->fStyle, 0x16CF0000u);
+  EXPECT_EQ(f.form->fExStyle, 0x10000u);
+  EXPECT_EQ(f.form->fColor, 0x8000000Fu);
+  EXPECT_EQ(label->fSpacing, 2);
+  SetVisible(label, false);
+  EXPECT_EQ(label->fStyle & WS_VISIBLE, 0u);
+}
