@@ -18,6 +18,16 @@ void AppendHex(char* p, uintptr_t v) {
   p[digits] = 0;
 }
 
+struct TPendingReport {
+  int code;
+  const void* address;
+};
+
+DWORD WINAPI ReportThread(void* param) {
+  auto* report = static_cast<TPendingReport*>(param);
+  RuntimeErrorAt(report->code, report->address);
+}
+
 LONG WINAPI FatalFilter(EXCEPTION_POINTERS* info) {
   int code = kErrOtherFatal;
   switch (info->ExceptionRecord->ExceptionCode) {
@@ -26,6 +36,14 @@ LONG WINAPI FatalFilter(EXCEPTION_POINTERS* info) {
     case EXCEPTION_INT_DIVIDE_BY_ZERO:
     case EXCEPTION_FLT_DIVIDE_BY_ZERO: code = kErrDivByZero; break;
     default: break;
+  }
+  if (code == kErrStackOverflow) {
+    // What is left of the faulting stack cannot carry a message box: report from a fresh one.
+    static TPendingReport report;
+    report = {code, info->ExceptionRecord->ExceptionAddress};
+    HANDLE thread = CreateThread(nullptr, 64 * 1024, ReportThread, &report, 0, nullptr);
+    if (thread) WaitForSingleObject(thread, INFINITE);
+    ExitProcess(static_cast<UINT>(code));
   }
   RuntimeErrorAt(code, info->ExceptionRecord->ExceptionAddress);
 }

@@ -1,5 +1,8 @@
 // The real program as a process, its resources, and skins read as data.
 #include <gtest/gtest.h>
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
 
 #include "support/test_support.h"
 #include "ui/catalogues.h"
@@ -105,4 +108,92 @@ TEST(Skins, ReadAsDataWithoutRunningTheirCode) {
   WriteFileBytes(TestFolder() + "text.vsk", "not a library");
   ReadSkinStrings(TestFolder() + "text.vsk", text);
   EXPECT_EQ(text.String1 + " (" + text.String2 + ")", " ()");
+}
+
+namespace {
+
+struct TFaultReport {
+  std::string text;
+  DWORD exitCode = 0;
+  uintptr_t moduleBase = 0, moduleEnd = 0;
+};
+
+// Runs the fault trigger, reads the error box it shows, answers it and collects the exit code.
+TFaultReport RunFault(const char* fault) {
+  TFaultReport report;
+  std::string exe = TestFolder() + "fault_trigger.exe";
+  HMODULE image = LoadLibraryExA(exe.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+  if (image) {
+    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(image);
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(reinterpret_cast<char*>(image) + dos->e_lfanew);
+    report.moduleBase = nt->OptionalHeader.ImageBase;
+    report.moduleEnd = report.moduleBase + nt->OptionalHeader.SizeOfImage;
+    FreeLibrary(image);
+  }
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  std::string cmd = "\"" + exe + "\" " + fault;
+  if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    return report;
+  struct Search { DWORD pid; HWND box; } s = {pi.dwProcessId, nullptr};
+  for (int i = 0; i < 300 && !s.box && WaitForSingleObject(pi.hProcess, 100) == WAIT_TIMEOUT; ++i) {
+    EnumWindows([](HWND w, LPARAM p) -> BOOL {
+      auto* s = reinterpret_cast<Search*>(p);
+      DWORD owner = 0;
+      GetWindowThreadProcessId(w, &owner);
+      char title[16] = "";
+      GetWindowTextA(w, title, sizeof title);
+      if (owner == s->pid && IsWindowVisible(w) && lstrcmpA(title, "Error") == 0) s->box = w;
+      return s->box == nullptr;
+    }, reinterpret_cast<LPARAM>(&s));
+  }
+  if (s.box) {
+    EnumChildWindows(s.box, [](HWND child, LPARAM p) -> BOOL {
+      char text[128] = "";
+      GetWindowTextA(child, text, sizeof text);
+      if (strncmp(text, "Runtime", 7) == 0) *reinterpret_cast<std::string*>(p) = text;
+      return TRUE;
+    }, reinterpret_cast<LPARAM>(&report.text));
+    PostMessageA(s.box, WM_COMMAND, IDOK, 0);
+  }
+  WaitForSingleObject(pi.hProcess, 30000);
+  GetExitCodeProcess(pi.hProcess, &report.exitCode);
+  CloseHandle(pi.hProcess);
+  CloseHandle(pi.hThread);
+  return report;
+}
+
+// "Runtime error N at $" followed by the address as upper-case hexadecimal digits.
+uintptr_t ParseAddress(const std::string& text, int code) {
+  std::string head = "Runtime error " + std::to_string(code) + " at $";
+  if (text.compare(0, head.size(), head) != 0) return 0;
+  std::string hex = text.substr(head.size());
+  if (hex.size() != sizeof(void*) * 2) return 0;
+  for (char c : hex)
+    if (!isdigit(static_cast<unsigned char>(c)) && (c < 'A' || c > 'F')) return 0;
+  return static_cast<uintptr_t>(strtoull(hex.c_str(), nullptr, 16));
+}
+
+}  // namespace
+
+TEST(RuntimeErrors, EachFatalFaultShowsItsNumberAndAddressAndExitsWithIt) {
+  struct { const char* fault; int code; bool inImage; } cases[] = {
+      {"new", 203, true}, {"object", 203, true}, {"access", 216, true},
+      {"stack", 202, true}, {"divide", 200, true}, {"other", 217, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fault);
+    TFaultReport r = RunFault(c.fault);
+    EXPECT_EQ(r.exitCode, static_cast<DWORD>(c.code));
+    uintptr_t address = ParseAddress(r.text, c.code);
+    EXPECT_NE(address, 0u) << "box text: \"" << r.text << "\"";
+    if (c.inImage) {
+      // The fault happened in the program's own code, so that is where the address points.
+      EXPECT_GE(address, r.moduleBase);
+      EXPECT_LT(address, r.moduleEnd);
+    }
+  }
+  TFaultReport clean = RunFault("none");
+  EXPECT_EQ(clean.exitCode, 0u);
+  EXPECT_EQ(clean.text, "");
 }
