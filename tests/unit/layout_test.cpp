@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "support/test_support.h"
 #include "wincontrols/controls/constructors.h"
 #include "wincontrols/controls/geometry.h"
@@ -131,6 +133,8 @@ class Navigation : public ::testing::Test {
     okClicks = cancelClicks = 0;
     form->MakeWindow();
     SetForegroundWindow(form->fHandle);
+    // The X server maps the window a moment later; real keys go to it only then.
+    for (int i = 0; i < 200 && GetForegroundWindow() != form->fHandle; ++i, Sleep(10)) Pump();
     SetFocused(tabs, true);
     Pump();
   }
@@ -143,6 +147,20 @@ class Navigation : public ::testing::Test {
     SendMessageA(at->fHandle, WM_KEYDOWN, vk, 1);
     SendMessageA(at->fHandle, WM_KEYUP, vk, 0xC0000001);
     Pump();
+  }
+  // Real key strokes through the input queue and the message loop, to the focused window.
+  void Type(std::initializer_list<WORD> keys, bool release = true) {
+    for (WORD vk : keys) Input(vk, false);
+    if (release)
+      for (auto it = keys.end(); it != keys.begin();) Input(*--it, true);
+    for (int i = 0; i < 5; ++i, Sleep(10)) Pump();
+  }
+  static void Input(WORD vk, bool up) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &in, sizeof in);
   }
   TControl* Focused() { return form->fFocusedControl; }
   const char* Name(TControl* c) {
@@ -191,4 +209,70 @@ TEST_F(Navigation, EnterAndEscape) {
   SetFocused(edit, true);
   Key(edit, VK_ESCAPE);
   EXPECT_EQ(cancelClicks, 1) << "a hidden cancel button does not answer";
+}
+
+TEST_F(Navigation, RealKeysThroughTheLoop) {
+  ASSERT_EQ(GetForegroundWindow(), form->fHandle);
+  SetFocused(edit, true);
+  Type({VK_TAB});
+  EXPECT_STREQ(Name(Focused()), "ok");
+  EXPECT_EQ(GetFocus(), ok->fHandle) << "the real focus follows";
+  Type({VK_SHIFT, VK_TAB});
+  EXPECT_STREQ(Name(Focused()), "edit") << "Shift+Tab goes back";
+  Input(VK_TAB, true);
+  for (int i = 0; i < 5; ++i, Sleep(10)) Pump();
+  EXPECT_STREQ(Name(Focused()), "edit") << "releasing Tab moves nothing";
+  Type({VK_RETURN});
+  EXPECT_EQ(okClicks, 1) << "Enter on the edit clicks the default button";
+  SetFocused(cancel, true);
+  Type({VK_RETURN});
+  EXPECT_EQ(okClicks, 1) << "the cancel button keeps Enter for itself";
+  Type({VK_SPACE});
+  EXPECT_EQ(cancelClicks, 1) << "Space clicks the focused button";
+}
+
+TEST_F(Navigation, FocusComesBackWhenTheWindowIsActivatedAgain) {
+  SetFocused(ok, true);
+  Pump();
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                               nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  SetFocus(other);
+  Pump();
+  ASSERT_NE(GetFocus(), ok->fHandle);
+  SetForegroundWindow(form->fHandle);
+  SetActiveWindow(form->fHandle);
+  Pump();
+  EXPECT_EQ(GetFocus(), ok->fHandle);
+  EXPECT_STREQ(Name(Focused()), "ok");
+  DestroyWindow(other);
+}
+
+TEST_F(Navigation, OpenComboListKeepsEscapeAndEnter) {
+  TControl* list = NewComboBox(GetPage(tabs, 0), Opt(coDropDownList));
+  TControl* typed = NewComboBox(GetPage(tabs, 0), 0);
+  for (TControl* c : {list, typed}) {
+    SetBounds(c, {10, 40, 110, 62});
+    for (const char* item : {"a", "b", "c"}) AddItem(c, item);
+  }
+  for (TControl* c : {list, typed}) {
+    SCOPED_TRACE(c == list ? "drop-down list" : "drop-down");
+    for (WORD key : {VK_ESCAPE, VK_RETURN}) {
+      SetCurIndex(c, 0);
+      SetFocused(c, true);
+      Pump();
+      SendMessageA(c->fHandle, CB_SHOWDROPDOWN, TRUE, 0);
+      Pump();
+      ASSERT_TRUE(SendMessageA(c->fHandle, CB_GETDROPPEDSTATE, 0, 0));
+      Type({VK_DOWN});
+      Type({key});
+      EXPECT_FALSE(SendMessageA(c->fHandle, CB_GETDROPPEDSTATE, 0, 0)) << "the list closed";
+      EXPECT_EQ(cancelClicks + okClicks, 0) << "the window's buttons stay out of it";
+      if (key == VK_ESCAPE) EXPECT_EQ(GetCurIndex(c), 0) << "Esc restores the selection";
+      else EXPECT_EQ(GetCurIndex(c), 1) << "Enter keeps the new one";
+    }
+  }
+  SetFocused(list, true);
+  Type({VK_ESCAPE});
+  EXPECT_EQ(cancelClicks, 1) << "with the list closed, Escape is the window's again";
 }

@@ -92,6 +92,14 @@ bool ComboHandler(TControl* combo, TMsg& msg, LRESULT& result) {
     }
     return false;
   }
+  if (msg.message == WM_KEYDOWN && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN) &&
+      SendMessageA(combo->fHandle, CB_GETDROPPEDSTATE, 0, 0)) {
+    // A drop-down list has no inner edit: its own keys follow the inner windows' rule.
+    SendMessageA(combo->fHandle, CB_SHOWDROPDOWN, FALSE, 0);
+    if (msg.wParam == VK_ESCAPE) SendMessageA(combo->fHandle, CB_SETCURSEL, combo->fDropDownIndex, 0);
+    result = 0;
+    return true;
+  }
   if (msg.message == WM_DESTROY) RemoveInnerProps(combo);
   return false;
 }
