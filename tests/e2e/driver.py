@@ -1,0 +1,363 @@
+"""Drives the real VConfig.exe under Wine from outside: folders of its own, keys and clicks
+through the X server (xdotool), reads and actions through the automation client (probe.exe),
+and the stand-in tray program (peer.exe). Shared by the end-to-end and hostile-input suites."""
+import os
+import shutil
+import subprocess
+import time
+
+ENC = "cp1251"
+WINE = os.environ.get("WINE", "wine")
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+
+# The controls in creation order from DeviceGroup on; identifiers follow from 0x8000 in that
+# order, after the tab control and its five pages.
+_NAMES = """DeviceGroup DeviceCombo BalanceGroup BalanceSpin BalanceEdit StepGroup StepRangeLabel
+StepCombo AutostartCheck SkinGroup SkinCombo BalloonHintCheck WheelGroup WheelModLabel
+WheelOverIconCheck WheelCtrlCheck WheelAltCheck WheelShiftCheck TrayActionsGroup ClickLabel
+DClickLabel MClickLabel PrimaryOnlyLabel ClickCombo DClickCombo MClickCombo UpKeyGroup
+UpCtrlCheck UpAltCheck UpShiftCheck UpWinCheck UpKeyCombo DownKeyGroup DownCtrlCheck DownAltCheck
+DownShiftCheck DownWinCheck DownKeyCombo MuteKeyGroup MuteCtrlCheck MuteAltCheck MuteShiftCheck
+MuteWinCheck MuteKeyCombo AuthorLabel CopyrightLabel IconsLabel TitleLabel VersionLabel
+ContactsGroup IcqNumberLabel IcqCaptionLabel MailLinkLabel MailCaptionLabel WebLinkLabel
+WebCaptionLabel OkButton CancelButton ApplyButton""".split()
+PAGES = ["GeneralPage", "ViewPage", "MousePage", "HotkeysPage", "AboutPage"]
+ID = {"SettingsTabs": 0x8000}
+ID.update({name: 0x8001 + i for i, name in enumerate(PAGES)})
+ID.update({name: 0x8006 + i for i, name in enumerate(_NAMES)})
+NAME = {v: k for k, v in ID.items()}
+
+DEFAULT_FILE = (
+    "[General]\r\nDevice=\r\nBalance=50\r\nSteps=5000\r\n"
+    "[View]\r\nSkin=Classic.vsk\r\nBalloonHint=0\r\n"
+    "[Mouse]\r\nTray=1\r\nCtrl=0\r\nAlt=0\r\nShift=0\r\nClick=1\r\nDClick=2\r\nMClick=3\r\n"
+    "[HotKeys]\r\nUpKey=0\r\nUpMod=0\r\nDownKey=0\r\nDownMod=0\r\nMuteKey=0\r\nMuteMod=0\r\n"
+    "[Config]\r\nTabIndex=0\r\n")
+KEYS = ["Device", "Balance", "Steps", "Skin", "BalloonHint", "Tray", "Ctrl", "Alt", "Shift",
+        "Click", "DClick", "MClick", "UpKey", "UpMod", "DownKey", "DownMod", "MuteKey", "MuteMod",
+        "TabIndex"]
+SECTIONS = ["General", "View", "Mouse", "HotKeys", "Config"]
+
+
+class Failure(Exception):
+    pass
+
+
+_live = []  # helper and program processes of the running scenario
+
+
+def _track(proc):
+    _live.append(proc)
+    return proc
+
+
+def stop_all():
+    while _live:
+        proc = _live.pop()
+        if proc.poll() is None:
+            proc.kill()
+            proc.wait()
+
+
+def check(condition, what):
+    if not condition:
+        raise Failure(what)
+
+
+def wait_until(predicate, timeout, what, step=0.1):
+    """Bounded polling: returns the first true value of predicate, or fails with what."""
+    end = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise Failure("timed out waiting for " + what)
+        time.sleep(step)
+
+
+def winpath(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+class Control:
+    def __init__(self, fields):
+        self.id = int(fields[0])
+        self.cls = fields[1]
+        self.visible = fields[2] == "1"
+        self.enabled = fields[3] == "1"
+        self.check = int(fields[4])
+        self.sel = int(fields[5])
+        self.count = int(fields[6])
+        self.rect = [int(v) for v in fields[7].split(",")]
+        self.text = fields[8]
+        self.sel_text = fields[9] if len(fields) > 9 else ""
+
+    def centre(self):
+        return (self.rect[0] + self.rect[2]) // 2, (self.rect[1] + self.rect[3]) // 2
+
+
+class Tools:
+    def __init__(self, tools_dir, dist_dir, work_dir):
+        self.tools = os.path.abspath(tools_dir)
+        self.dist = os.path.abspath(dist_dir)
+        self.work = os.path.abspath(work_dir)
+
+    def wine(self, *args, timeout=60, check_rc=False):
+        r = subprocess.run([WINE, *args], capture_output=True, timeout=timeout,
+                           stdin=subprocess.DEVNULL)
+        if check_rc and r.returncode != 0:
+            raise Failure(f"{args[0]} {' '.join(args[1:2])} failed: {r.returncode}")
+        return r
+
+    def probe(self, *args):
+        r = self.wine(os.path.join(self.tools, "probe.exe"), *[str(a) for a in args])
+        return r.returncode, r.stdout.decode(ENC, "replace")
+
+    def folder(self, name, ini=None, skins=True, exe=True):
+        """A program folder of its own: the executable, the sample skins, a settings file."""
+        path = os.path.join(self.work, name)
+        shutil.rmtree(path, ignore_errors=True)
+        os.makedirs(path)
+        if exe:
+            shutil.copy(os.path.join(self.dist, "VConfig.exe"), path)
+        if skins:
+            shutil.copytree(os.path.join(self.dist, "Skins"), os.path.join(path, "Skins"))
+        if ini is not None:
+            with open(os.path.join(path, "VConfig.ini"), "wb") as f:
+                f.write(ini.encode(ENC) if isinstance(ini, str) else ini)
+        return path
+
+    def reg_value(self):
+        """The autostart value as `wine reg query` shows it, or None when there is none."""
+        r = self.wine("reg", "query", RUN_KEY, "/v", "Vorduna.exe")
+        if r.returncode != 0:
+            return None
+        for raw in r.stdout.splitlines():
+            for enc in ("utf-8", "cp866", ENC):
+                try:
+                    line = raw.decode(enc)
+                    break
+                except UnicodeDecodeError:
+                    continue
+            parts = line.strip().split(None, 2)
+            if len(parts) == 3 and parts[0].lower() == "vorduna.exe":
+                return parts[1], parts[2]
+        return None
+
+    def reg_set(self, kind, data):
+        self.wine("reg", "add", RUN_KEY, "/v", "Vorduna.exe", "/t", kind, "/d", data, "/f",
+                  check_rc=True)
+
+    def reg_delete(self):
+        self.wine("reg", "delete", RUN_KEY, "/v", "Vorduna.exe", "/f")
+
+
+class Peer:
+    """The stand-in tray program: records each reload notice and the file at that moment."""
+
+    def __init__(self, tools, log_dir, ini_path):
+        self.log = os.path.join(log_dir, "notices.log")
+        for f in os.listdir(log_dir):
+            if f.startswith("notices.log"):
+                os.remove(os.path.join(log_dir, f))
+        self.proc = _track(subprocess.Popen(
+            [WINE, os.path.join(tools.tools, "peer.exe"), "notices", winpath(self.log),
+             winpath(ini_path)], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL))
+        wait_until(lambda: os.path.exists(self.log + ".ready"), 30, "the peer window")
+
+    def notices(self):
+        if not os.path.exists(self.log):
+            return 0
+        with open(self.log, "rb") as f:
+            return len(f.read().splitlines())
+
+    def file_at(self, n):
+        with open(f"{self.log}.{n}", "rb") as f:
+            return f.read()
+
+    def stop(self):
+        self.proc.kill()
+        self.proc.wait()
+
+
+class Holder:
+    """A helper process (a hung window, a file lock) that lives until stopped."""
+
+    def __init__(self, tools, *args):
+        self.ready = os.path.join(tools.work, f"holder-{os.getpid()}-{time.monotonic_ns()}.ready")
+        self.proc = _track(subprocess.Popen(
+            [WINE, os.path.join(tools.tools, "peer.exe"), *args, winpath(self.ready)],
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        wait_until(lambda: os.path.exists(self.ready), 30, "the helper " + args[0])
+
+    def stop(self):
+        self.proc.kill()
+        self.proc.wait()
+        os.remove(self.ready)
+
+
+class Program:
+    """One run of VConfig.exe from its folder."""
+
+    def __init__(self, tools, folder):
+        self.tools = tools
+        self.folder = folder
+        self.proc = _track(subprocess.Popen([WINE, os.path.join(folder, "VConfig.exe")], cwd=folder,
+                                     stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.PIPE))
+        self.stderr = b""
+
+    @property
+    def ini(self):
+        return os.path.join(self.folder, "VConfig.ini")
+
+    def ini_bytes(self):
+        try:
+            with open(self.ini, "rb") as f:
+                return f.read()
+        except OSError:
+            return None
+
+    def wait_ready(self, timeout=60):
+        """Until the window is visible with its last control present."""
+        def ready():
+            if self.proc.poll() is not None:
+                raise Failure(f"the program ended at start with code {self.proc.returncode}")
+            rc, out = self.tools.probe("dump")
+            return rc == 0 and f"{ID['ApplyButton']}\t" in out
+        wait_until(ready, timeout, "the settings window")
+        return self
+
+    def controls(self):
+        rc, out = self.tools.probe("dump")
+        check(rc == 0, "the settings window is gone")
+        result = {}
+        for line in out.splitlines():
+            fields = line.split("\t")
+            if len(fields) >= 9 and int(fields[0]) in NAME:
+                result[NAME[int(fields[0])]] = Control(fields)
+        return result
+
+    def act(self, command, name, *args):
+        rc, _ = self.tools.probe(command, ID[name], *args)
+        check(rc == 0, f"probe {command} {name} failed")
+
+    def page(self, index):
+        self.tools.probe("page", index)
+        wait_until(lambda: self.controls()["SettingsTabs"].sel == index, 10, f"page {index}")
+
+    def focused(self):
+        rc, out = self.tools.probe("focus")
+        return NAME.get(int(out.strip() or 0), out.strip()) if rc == 0 else None
+
+    def items(self, name):
+        rc, out = self.tools.probe("items", ID[name])
+        return out.splitlines()
+
+    def box(self):
+        rc, out = self.tools.probe("box")
+        return out if rc == 0 else None
+
+    def x_window(self):
+        def search():
+            r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Vorduna: "],
+                               capture_output=True, text=True)
+            return r.stdout.split()
+        return wait_until(search, 30, "the X window")[-1]
+
+    def focus_x(self):
+        """Gives the window the X input focus, so real keys reach it."""
+        subprocess.run(["xdotool", "windowfocus", "--sync", self.x_window()],
+                       capture_output=True, timeout=30)
+        time.sleep(0.3)
+
+    def keys(self, *keys, settle=0.4):
+        subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True, timeout=60)
+        time.sleep(settle)
+
+    def type(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "80", text], check=True, timeout=60)
+        time.sleep(0.4)
+
+    def click_at(self, x, y):
+        subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"],
+                       check=True, timeout=30)
+
+    def screenshot(self, path):
+        """Saves the window as it is on the screen."""
+        rc, out = self.tools.probe("window")
+        check(rc == 0, "no window to photograph")
+        left, top, right, bottom = (int(v) for v in out.split(","))
+        time.sleep(0.5)  # let it paint
+        xwd = subprocess.run(["xwd", "-root", "-silent"], capture_output=True, check=True).stdout
+        subprocess.run(["convert", "xwd:-", "-crop", f"{right - left}x{bottom - top}+{left}+{top}",
+                        "+repage", path], input=xwd, check=True)
+
+    def wait_exit(self, timeout=30):
+        try:
+            code = self.proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"the program did not end within {timeout} s")
+        self.stderr = self.proc.stderr.read()
+        check(b"Unhandled exception" not in self.stderr and b"backtrace" not in self.stderr,
+              "Wine reported a crash")
+        return code
+
+    def kill(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+
+
+def parse_ini(data):
+    """Sections and keys of a settings file, in order, decoded as Windows-1251."""
+    result = []
+    for line in data.decode(ENC).split("\r\n"):
+        if line.startswith("[") and line.endswith("]"):
+            result.append((line[1:-1], []))
+        elif "=" in line and result:
+            key, value = line.split("=", 1)
+            result[-1][1].append((key, value))
+    return result
+
+
+def well_formed(data):
+    """The file holds the five sections with the nineteen keys in their order, and integers
+    where integers belong."""
+    parsed = parse_ini(data)
+    check([s for s, _ in parsed] == SECTIONS, f"sections {[s for s, _ in parsed]}")
+    keys = [k for _, kv in parsed for k, _ in kv]
+    check(keys == KEYS, f"keys {keys}")
+    for _, kv in parsed:
+        for k, v in kv:
+            if k not in ("Device", "Skin"):
+                check(v.lstrip("-").isdigit(), f"{k}={v} is not a number")
+    return dict(kv for _, section in parsed for kv in section)
+
+
+class Suite:
+    """Runs scenarios, one line each, and ends with the count."""
+
+    def __init__(self):
+        self.passed = 0
+        self.failed = 0
+
+    def run(self, name, scenario, cleanup=None):
+        start = time.monotonic()
+        try:
+            scenario()
+            self.passed += 1
+            print(f"PASS {name} ({time.monotonic() - start:.1f} s)", flush=True)
+        except Exception as e:  # a scenario's failure is reported, the suite goes on
+            self.failed += 1
+            print(f"FAIL {name}: {type(e).__name__}: {e}", flush=True)
+        finally:
+            stop_all()
+            if cleanup:
+                cleanup()
+
+    def finish(self):
+        print(f"{self.passed} passed, {self.failed} failed", flush=True)
+        return 0 if self.failed == 0 and self.passed > 0 else 1

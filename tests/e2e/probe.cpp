@@ -1,0 +1,203 @@
+// The suite's automation client: finds the settings window from outside, as any UI-automation
+// tool would (class "obj_Form", caption), reads its controls by identifier and acts on them
+// with the messages such a tool sends.
+//
+//   probe dump                 one line per control: id, class, visible, enabled, check,
+//                              selection, item count, screen rectangle, text, selected item
+//   probe window               the settings window's screen rectangle
+//   probe items ID             the items of a combo box, one per line
+//   probe click ID             posts BM_CLICK to a button
+//   probe settext ID TEXT      WM_SETTEXT (a combo box passes it to its edit)
+//   probe select ID INDEX      CB_SETCURSEL plus the CBN_SELCHANGE a user's choice sends
+//   probe check ID 0|1         BM_SETCHECK
+//   probe page INDEX           selects a tab with its notifications, as a click does
+//   probe focus                the identifier of the control with the keyboard focus
+//   probe box                  the title and text of a message box of the program, if shown
+//   probe answer               presses the first button of that message box
+//   probe close                WM_CLOSE to the settings window
+//   probe sysclose             what the window's close button sends (SC_CLOSE)
+// Exit code 0 on success, 1 when the window or control is missing, 2 on bad arguments.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char kCaption[] = "Vorduna: Настройки";
+
+HWND FindForm() {
+  HWND w = FindWindowA("obj_Form", kCaption);
+  return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+HWND FindControl(HWND form, int id) {
+  struct Search { int id; HWND found; } s = {id, nullptr};
+  EnumChildWindows(form, [](HWND w, LPARAM p) -> BOOL {
+    auto* s = reinterpret_cast<Search*>(p);
+    if (GetDlgCtrlID(w) == s->id) s->found = w;
+    return s->found == nullptr;
+  }, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+std::string Text(HWND w) {
+  char buf[1024] = "";
+  SendMessageA(w, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
+  return buf;
+}
+
+// Asked in UTF-16: Wine does not convert CB_GETLBTEXT between processes in ANSI.
+std::string ItemText(HWND combo, int index) {
+  LRESULT len = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
+  if (len < 0) return std::string();
+  std::wstring w(static_cast<size_t>(len) + 1, L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&w[0]));
+  char buf[2048] = "";
+  WideCharToMultiByte(CP_ACP, 0, w.c_str(), -1, buf, sizeof buf, nullptr, nullptr);
+  return buf;
+}
+
+bool IsCombo(const char* cls) { return strstr(cls, "COMBOBOX") || strstr(cls, "ComboBox"); }
+bool IsButton(const char* cls) { return strstr(cls, "BUTTON") || strstr(cls, "Button"); }
+bool IsTab(const char* cls) { return strstr(cls, "SysTabControl32") != nullptr; }
+
+BOOL CALLBACK DumpOne(HWND w, LPARAM) {
+  char cls[64] = "";
+  GetClassNameA(w, cls, sizeof cls);
+  int check = -1, sel = -1, count = -1;
+  std::string selText;
+  if (IsButton(cls)) check = static_cast<int>(SendMessageA(w, BM_GETCHECK, 0, 0));
+  if (IsCombo(cls)) {
+    sel = static_cast<int>(SendMessageA(w, CB_GETCURSEL, 0, 0));
+    count = static_cast<int>(SendMessageA(w, CB_GETCOUNT, 0, 0));
+    if (sel >= 0) selText = ItemText(w, sel);
+  }
+  if (IsTab(cls)) {
+    sel = static_cast<int>(SendMessageA(w, TCM_GETCURSEL, 0, 0));
+    count = static_cast<int>(SendMessageA(w, TCM_GETITEMCOUNT, 0, 0));
+  }
+  RECT r;
+  GetWindowRect(w, &r);
+  printf("%d\t%s\t%d\t%d\t%d\t%d\t%d\t%ld,%ld,%ld,%ld\t%s\t%s\n", GetDlgCtrlID(w), cls,
+         IsWindowVisible(w) ? 1 : 0, IsWindowEnabled(w) ? 1 : 0, check, sel, count, r.left, r.top,
+         r.right, r.bottom, Text(w).c_str(), selText.c_str());
+  return TRUE;
+}
+
+HWND FindBox(HWND form) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(form, &pid);
+  struct Search { DWORD pid; HWND found; } s = {pid, nullptr};
+  EnumWindows([](HWND w, LPARAM p) -> BOOL {
+    auto* s = reinterpret_cast<Search*>(p);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    char cls[16] = "";
+    GetClassNameA(w, cls, sizeof cls);
+    if (owner == s->pid && IsWindowVisible(w) && !strcmp(cls, "#32770")) s->found = w;
+    return s->found == nullptr;
+  }, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  std::string cmd = argv[1];
+  HWND form = FindForm();
+  if (!form) {
+    fprintf(stderr, "probe: no settings window\n");
+    return 1;
+  }
+  if (cmd == "dump") {
+    EnumChildWindows(form, DumpOne, 0);
+    return 0;
+  }
+  if (cmd == "close") return PostMessageA(form, WM_CLOSE, 0, 0) ? 0 : 1;
+  if (cmd == "sysclose") return PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
+  if (cmd == "window") {
+    RECT r;
+    GetWindowRect(form, &r);
+    printf("%ld,%ld,%ld,%ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+  }
+  if (cmd == "focus") {
+    DWORD thread = GetWindowThreadProcessId(form, nullptr);
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(thread, &info)) return 1;
+    HWND focus = info.hwndFocus;
+    char cls[64] = "";
+    if (focus) GetClassNameA(GetParent(focus), cls, sizeof cls);
+    if (IsCombo(cls)) focus = GetParent(focus);  // the edit inside a combo box
+    printf("%d\n", focus ? GetDlgCtrlID(focus) : 0);
+    return 0;
+  }
+  if (cmd == "box" || cmd == "answer") {
+    HWND box = FindBox(form);
+    if (!box) return 1;
+    if (cmd == "answer") {
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+      return 0;
+    }
+    printf("%s\n", Text(box).c_str());
+    EnumChildWindows(box, [](HWND w, LPARAM) -> BOOL {
+      char cls[16] = "";
+      GetClassNameA(w, cls, sizeof cls);
+      if (!strcmp(cls, "Static") || !strcmp(cls, "STATIC")) {
+        std::string t = Text(w);
+        if (!t.empty()) printf("%s\n", t.c_str());
+      }
+      return TRUE;
+    }, 0);
+    HWND owner = GetWindow(box, GW_OWNER);
+    printf("owner=%s\n", owner == form ? "form" : "other");
+    return 0;
+  }
+  if (cmd == "page" && argc == 3) {
+    HWND tabs = nullptr;
+    EnumChildWindows(form, [](HWND w, LPARAM p) -> BOOL {
+      char cls[64] = "";
+      GetClassNameA(w, cls, sizeof cls);
+      if (IsTab(cls)) *reinterpret_cast<HWND*>(p) = w;
+      return !IsTab(cls);
+    }, reinterpret_cast<LPARAM>(&tabs));
+    if (!tabs) return 1;
+    // Moving the focus of a tab control without buttons selects the tab, with the
+    // TCN_SELCHANGING and TCN_SELCHANGE notifications of a click.
+    SendMessageA(tabs, TCM_SETCURFOCUS, atoi(argv[2]), 0);
+    return 0;
+  }
+  if (argc < 3) return 2;
+  HWND w = FindControl(form, static_cast<int>(strtol(argv[2], nullptr, 0)));
+  if (!w) {
+    fprintf(stderr, "probe: no control %s\n", argv[2]);
+    return 1;
+  }
+  if (cmd == "items") {
+    int n = static_cast<int>(SendMessageA(w, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i) printf("%s\n", ItemText(w, i).c_str());
+    return 0;
+  }
+  if (cmd == "click") return PostMessageA(w, BM_CLICK, 0, 0) ? 0 : 1;
+  if (cmd == "settext" && argc == 4) {
+    SendMessageA(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]));
+    return 0;
+  }
+  if (cmd == "select" && argc == 4) {
+    SendMessageA(w, CB_SETCURSEL, atoi(argv[3]), 0);
+    SendMessageA(GetParent(w), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(w), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(w));
+    return 0;
+  }
+  if (cmd == "check" && argc == 4) {
+    SendMessageA(w, BM_SETCHECK, atoi(argv[3]) ? BST_CHECKED : BST_UNCHECKED, 0);
+    return 0;
+  }
+  return 2;
+}

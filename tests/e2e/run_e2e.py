@@ -1,0 +1,332 @@
+#!/usr/bin/env python3
+"""End-to-end scenarios: the real VConfig.exe used as a person would, checked as the tray
+program would see it (the file's bytes, the registry, the reload notices, the exit code).
+Run inside the test harness (Xvfb, Wine prefix, PulseAudio null sink)."""
+import argparse
+import os
+import sys
+
+from driver import (DEFAULT_FILE, ENC, Holder, Peer, Program, Suite, Tools, check, wait_until,
+                    well_formed, winpath)
+
+tools = None
+
+PAGE_OF = {  # a control of each page, to see which page shows
+    0: "DeviceCombo", 1: "SkinCombo", 2: "ClickCombo", 3: "UpKeyCombo", 4: "TitleLabel"}
+
+
+def shown_page(c):
+    shown = [p for p, name in PAGE_OF.items() if c[name].visible]
+    check(len(shown) == 1, f"pages shown: {shown}")
+    return shown[0]
+
+
+def expect(c, name, **fields):
+    for field, value in fields.items():
+        actual = getattr(c[name], field)
+        check(actual == value, f"{name}.{field} is {actual!r}, expected {value!r}")
+
+
+def with_values(base, **values):
+    """The default file with some values replaced, in the same order."""
+    out = []
+    for line in base.split("\r\n"):
+        key = line.split("=", 1)[0]
+        out.append(f"{key}={values[key]}" if key in values and "=" in line else line)
+    return "\r\n".join(out)
+
+
+def first_start_defaults():
+    folder = tools.folder("first-start")
+    peer = Peer(tools, folder, os.path.join(folder, "VConfig.ini"))
+    p = Program(tools, folder).wait_ready()
+    c = p.controls()
+    check(shown_page(c) == 0 and c["SettingsTabs"].sel == 0, "the General page shows")
+    expect(c, "DeviceCombo", sel=0, text="Первичное устройство")
+    expect(c, "BalanceEdit", text="50")
+    expect(c, "StepCombo", sel=2, text="5000 (нормально)", count=5)
+    expect(c, "AutostartCheck", check=0)
+    expect(c, "SkinCombo", sel=0, text="Classic (Default)", count=2)
+    expect(c, "BalloonHintCheck", check=0)
+    expect(c, "WheelOverIconCheck", check=1)
+    for name in ("WheelCtrlCheck", "WheelAltCheck", "WheelShiftCheck"):
+        expect(c, name, check=0)
+    expect(c, "ClickCombo", sel=1, count=5)
+    expect(c, "DClickCombo", sel=2)
+    expect(c, "MClickCombo", sel=3)
+    for prefix in ("Up", "Down", "Mute"):
+        expect(c, prefix + "KeyCombo", sel=0, text="Нет")
+        for mod in ("Ctrl", "Alt", "Shift", "Win"):
+            expect(c, prefix + mod + "Check", check=0)
+    expect(c, "TitleLabel", text="Vorduna")
+    shots = os.environ.get("VCONFIG_SCREENSHOTS")
+    for page in (1, 2, 3, 4, 0):
+        p.page(page)
+        check(shown_page(p.controls()) == page, f"page {page} shows alone")
+        if shots:
+            p.screenshot(os.path.join(shots, f"page-{page}.png"))
+    p.focus_x()
+    p.keys("Return")
+    check(p.wait_exit() == 0, "exit code 0")
+    check(p.ini_bytes() == DEFAULT_FILE.encode(ENC), f"default file: {p.ini_bytes()!r}")
+    check(peer.notices() == 1, f"one notice, got {peer.notices()}")
+    check(peer.file_at(1) == DEFAULT_FILE.encode(ENC), "the file was complete before the notice")
+
+
+def round_trip():
+    folder = tools.folder("round-trip")
+    p = Program(tools, folder).wait_ready()
+    devices = p.items("DeviceCombo")
+    tools.probe("close")
+    check(p.wait_exit() == 0, "exit code 0 after the look at the devices")
+    check(len(devices) >= 2, f"the mixer lists devices: {devices}")
+    device = devices[-1]
+    changed = with_values(
+        DEFAULT_FILE, Device=device, Balance="30", Steps="7500", Skin="Night.vsk",
+        BalloonHint="1", Tray="0", Ctrl="1", Alt="1", Shift="1", Click="4", DClick="0",
+        MClick="2", UpKey="65", UpMod="6", DownKey="112", DownMod="1", MuteKey="77",
+        MuteMod="9", TabIndex="3")
+    folder = tools.folder("round-trip", ini=changed)
+    p = Program(tools, folder).wait_ready()
+    c = p.controls()
+    check(shown_page(c) == 3 and c["SettingsTabs"].sel == 3, "page 3 shows")
+    expect(c, "DeviceCombo", text=device, sel=len(devices) - 1)
+    expect(c, "BalanceEdit", text="30")
+    expect(c, "StepCombo", text="7500 (быстро)")
+    expect(c, "SkinCombo", text="Night (Dark)")
+    expect(c, "BalloonHintCheck", check=1)
+    expect(c, "WheelOverIconCheck", check=0)
+    for name in ("WheelCtrlCheck", "WheelAltCheck", "WheelShiftCheck"):
+        expect(c, name, check=1)
+    expect(c, "ClickCombo", sel=4)
+    expect(c, "DClickCombo", sel=0)
+    expect(c, "MClickCombo", sel=2)
+    expect(c, "UpKeyCombo", text="A")
+    expect(c, "UpCtrlCheck", check=1)
+    expect(c, "UpShiftCheck", check=1)
+    expect(c, "UpAltCheck", check=0)
+    expect(c, "DownKeyCombo", text="F1")
+    expect(c, "DownAltCheck", check=1)
+    expect(c, "MuteKeyCombo", text="M")
+    expect(c, "MuteAltCheck", check=1)
+    expect(c, "MuteWinCheck", check=1)
+    p.act("click", "OkButton")
+    check(p.wait_exit() == 0, "exit code 0")
+    check(p.ini_bytes() == changed.encode(ENC), f"round trip: {p.ini_bytes()!r}")
+
+
+def keyboard_only():
+    folder = tools.folder("keyboard")
+    p = Program(tools, folder).wait_ready()
+    p.focus_x()
+    check(p.focused() == "DeviceCombo", f"first focus on {p.focused()}")
+    order = ["BalanceEdit", "StepCombo", "AutostartCheck", "OkButton", "CancelButton",
+             "ApplyButton", "SettingsTabs"]
+    for name in order:
+        p.keys("Tab")
+        check(p.focused() == name, f"Tab reached {p.focused()}, expected {name}")
+    p.keys("Right")
+    check(shown_page(p.controls()) == 1, "Right shows the View page")
+    p.keys("Tab")
+    check(p.focused() == "SkinCombo", f"Tab into the page reached {p.focused()}")
+    p.keys("Down")
+    p.keys("Tab")
+    check(p.focused() == "BalloonHintCheck", f"focus on {p.focused()}")
+    p.keys("space")
+    p.keys("shift+Tab", "shift+Tab")
+    check(p.focused() == "SettingsTabs", f"Shift+Tab back to {p.focused()}")
+    p.keys("Right")
+    check(shown_page(p.controls()) == 2, "Right shows the Mouse page")
+    p.keys("Tab")
+    check(p.focused() == "WheelOverIconCheck", f"focus on {p.focused()}")
+    p.keys("space", "Tab", "space", "Tab", "Tab", "Tab")
+    check(p.focused() == "ClickCombo", f"focus on {p.focused()}")
+    p.keys("Down")
+    p.keys("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "Left", "Left")
+    check(shown_page(p.controls()) == 0, "Left twice shows the General page")
+    p.keys("Tab", "Tab")
+    check(p.focused() == "BalanceEdit", f"focus on {p.focused()}")
+    p.keys("End", "BackSpace", "BackSpace", "BackSpace")
+    p.type("150")
+    check(p.controls()["BalanceEdit"].text == "100", "150 becomes 100")
+    p.keys("Return")
+    check(p.wait_exit() == 0, "exit code 0")
+    expected = with_values(DEFAULT_FILE, Balance="100", Skin="Night.vsk", BalloonHint="1",
+                           Tray="0", Ctrl="1", Click="2")
+    check(p.ini_bytes() == expected.encode(ENC), f"file: {p.ini_bytes()!r}")
+
+
+def discard(how):
+    def scenario():
+        before = with_values(DEFAULT_FILE, Balance="30") + "[Other]\r\nKeep=this\r\n"
+        folder = tools.folder("discard-" + how, ini=before)
+        peer = Peer(tools, folder, os.path.join(folder, "VConfig.ini"))
+        p = Program(tools, folder).wait_ready()
+        p.act("check", "BalloonHintCheck", 1)
+        p.act("settext", "BalanceEdit", "70")
+        p.act("select", "ClickCombo", 0)
+        if how == "escape":
+            p.focus_x()
+            p.keys("Escape")
+        else:
+            tools.probe("sysclose")
+        check(p.wait_exit() == 0, "exit code 0")
+        check(p.ini_bytes() == before.encode(ENC), "the file is byte-identical")
+        check(peer.notices() == 0, "no notice")
+    return scenario
+
+
+def apply_then_cancel():
+    folder = tools.folder("apply-cancel")
+    peer = Peer(tools, folder, os.path.join(folder, "VConfig.ini"))
+    p = Program(tools, folder).wait_ready()
+    p.act("settext", "BalanceEdit", "70")
+    p.act("click", "ApplyButton")
+    wait_until(lambda: peer.notices() == 1, 15, "the notice of Apply")
+    applied = with_values(DEFAULT_FILE, Balance="70")
+    check(p.ini_bytes() == applied.encode(ENC), f"applied: {p.ini_bytes()!r}")
+    check(p.controls()["OkButton"].visible, "Apply keeps the window open")
+    p.act("settext", "BalanceEdit", "20")
+    p.act("check", "BalloonHintCheck", 1)
+    p.act("click", "CancelButton")
+    check(p.wait_exit() == 0, "exit code 0")
+    check(p.ini_bytes() == applied.encode(ENC), "the file holds the applied state only")
+    check(peer.notices() == 1, f"one notice, got {peer.notices()}")
+
+
+def autostart(folder_name):
+    def scenario():
+        tools.reg_delete()
+        folder = tools.folder(folder_name)
+        p = Program(tools, folder).wait_ready()
+        check(p.controls()["AutostartCheck"].check == 0, "no value: unticked")
+        p.focus_x()
+        p.keys("Tab", "Tab", "Tab")
+        check(p.focused() == "AutostartCheck", f"focus on {p.focused()}")
+        p.keys("space", "Return")
+        check(p.wait_exit() == 0, "exit code 0")
+        value = tools.reg_value()
+        expected = winpath(folder) + "\\Vorduna.exe"
+        check(value == ("REG_SZ", expected), f"Run value {value!r}, expected {expected!r}")
+        p = Program(tools, folder).wait_ready()
+        check(p.controls()["AutostartCheck"].check == 1, "the stored value ticks the box")
+        p.act("check", "AutostartCheck", 0)
+        p.act("click", "OkButton")
+        check(p.wait_exit() == 0, "exit code 0")
+        check(tools.reg_value() is None, "the value is gone")
+    return scenario
+
+
+def second_copy():
+    folder = tools.folder("second-copy")
+    first = Program(tools, folder).wait_ready()
+    second = Program(tools, folder)
+    check(second.wait_exit(30) == 0, "the second copy ends by itself with code 0")
+    check(first.proc.poll() is None, "the first copy runs on")
+    check(first.ini_bytes() is None, "nothing was written")
+    first.controls()  # still answers
+    tools.probe("close")
+    check(first.wait_exit() == 0, "the first copy ends with code 0")
+    check(first.ini_bytes() is None, "closing writes nothing")
+
+
+def links():
+    folder = tools.folder("links")
+    log = os.path.join(folder, "urls.log")
+    handler = f'"{winpath(os.path.join(tools.tools, "peer.exe"))}" url "{winpath(log)}" "%1"'
+    # Wine's HKEY_CLASSES_ROOT is the machine's classes: the stand-in goes there, in the
+    # suite's own prefix.
+    for scheme in ("http", "mailto"):
+        key = rf"HKLM\Software\Classes\{scheme}"
+        tools.wine("reg", "add", key, "/v", "URL Protocol", "/d", "", "/f", check_rc=True)
+        tools.wine("reg", "add", key + r"\shell\open\command", "/ve", "/d", handler, "/f",
+                   check_rc=True)
+    p = Program(tools, folder).wait_ready()
+    p.page(4)
+
+    def lines():
+        if not os.path.exists(log):
+            return []
+        with open(log, "rb") as f:
+            return f.read().decode(ENC).split()
+    c = p.controls()
+    p.focus_x()
+    p.click_at(*c["WebLinkLabel"].centre())
+    wait_until(lambda: len(lines()) == 1, 20, "the web address at the shell")
+    p.click_at(*c["MailLinkLabel"].centre())
+    wait_until(lambda: len(lines()) == 2, 20, "the mail address at the shell")
+    web, mail = lines()
+    check(web.startswith("http://") and c["WebLinkLabel"].text in web, f"web link {web!r}")
+    check(mail == f"mailto:{c['MailLinkLabel'].text}?subject=Vorduna", f"mail link {mail!r}")
+    tools.probe("close")
+    check(p.wait_exit() == 0, "exit code 0")
+
+
+def notice_with_hung_window():
+    folder = tools.folder("hung-window")
+    peer = Peer(tools, folder, os.path.join(folder, "VConfig.ini"))
+    Holder(tools, "hung")
+    p = Program(tools, folder).wait_ready()
+    p.act("click", "OkButton")
+    check(p.wait_exit(20) == 0, "OK ends despite a hung window")
+    check(peer.notices() == 1, "the responsive peer still got its notice")
+    check(peer.file_at(1) == DEFAULT_FILE.encode(ENC), "with the complete file")
+
+
+def unwritable_file():
+    before = with_values(DEFAULT_FILE, Balance="30")
+    folder = tools.folder("unwritable", ini=before)
+    peer = Peer(tools, folder, os.path.join(folder, "VConfig.ini"))
+    p = Program(tools, folder).wait_ready()
+    p.act("settext", "BalanceEdit", "80")
+    lock = Holder(tools, "lock", winpath(p.ini))
+    p.act("click", "OkButton")
+    box = wait_until(p.box, 20, "the message box")
+    check("VConfig.ini" in box and "owner=form" in box, f"box: {box!r}")
+    check(p.proc.poll() is None, "the window stays open")
+    tools.probe("answer")
+    wait_until(lambda: p.box() is None, 10, "the box to close")
+    c = p.controls()
+    check(c["BalanceEdit"].text == "80", "the edit keeps what the user typed")
+    lock.stop()
+    p.act("click", "OkButton")
+    check(p.wait_exit() == 0, "after the lock is gone OK saves and ends")
+    check(well_formed(p.ini_bytes())["Balance"] == "80", "and nothing was lost")
+    check(peer.notices() == 2, "a notice for each OK")
+
+
+def main():
+    global tools
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--dist", required=True)
+    ap.add_argument("--tools", required=True)
+    ap.add_argument("--work", required=True)
+    ap.add_argument("only", nargs="*")
+    args = ap.parse_args()
+    tools = Tools(args.tools, args.dist, args.work)
+    os.makedirs(tools.work, exist_ok=True)
+    scenarios = [
+        ("first start without a file", first_start_defaults),
+        ("round trip of every setting", round_trip),
+        ("keyboard only", keyboard_only),
+        ("Escape discards", discard("escape")),
+        ("close button discards", discard("close")),
+        ("Apply, more edits, Cancel", apply_then_cancel),
+        ("autostart", autostart("autostart")),
+        ("autostart from a folder with spaces and Cyrillic letters",
+         autostart("Program Files (x86)/Громкость Вордуна")),
+        ("second copy", second_copy),
+        ("About links go to the shell", links),
+        ("a hung window does not hold OK", notice_with_hung_window),
+        ("a locked file: message box, window open, nothing lost", unwritable_file),
+    ]
+    suite = Suite()
+    for name, scenario in scenarios:
+        if not args.only or any(o in name for o in args.only):
+            suite.run(name, scenario)
+    tools.reg_delete()
+    return suite.finish()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
