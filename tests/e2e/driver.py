@@ -312,9 +312,10 @@ class Program:
 
 
 def parse_ini(data):
-    """Sections and keys of a settings file, in order, decoded as Windows-1251."""
+    """Sections and keys of a settings file, in order, decoded as Windows-1251 (bytes that
+    code page leaves undefined come out as U+FFFD)."""
     result = []
-    for line in data.decode(ENC).split("\r\n"):
+    for line in data.decode(ENC, "replace").split("\r\n"):
         if line.startswith("[") and line.endswith("]"):
             result.append((line[1:-1], []))
         elif "=" in line and result:
@@ -323,18 +324,30 @@ def parse_ini(data):
     return result
 
 
-def well_formed(data):
-    """The file holds the five sections with the nineteen keys in their order, and integers
-    where integers belong."""
+def well_formed(data, exact_layout=False):
+    """What the tray program reads from the file (the first section and key of each name, as
+    the profile functions do): the nineteen keys in their sections, integers where integers
+    belong. With exact_layout the file holds nothing else, in the written order."""
+    check(data is not None, "no settings file")
     parsed = parse_ini(data)
-    check([s for s, _ in parsed] == SECTIONS, f"sections {[s for s, _ in parsed]}")
-    keys = [k for _, kv in parsed for k, _ in kv]
-    check(keys == KEYS, f"keys {keys}")
-    for _, kv in parsed:
+    if exact_layout:
+        names = [s for s, _ in parsed]
+        check(names == SECTIONS, f"sections {names[:8]}")
+        keys = [k for _, kv in parsed for k, _ in kv]
+        check(keys == KEYS, f"keys {keys}")
+    seen = {}
+    for section, kv in parsed:
         for k, v in kv:
+            seen.setdefault((section.lower(), k.lower()), v)
+    values = {}
+    for section, keys in zip(SECTIONS, (KEYS[0:3], KEYS[3:5], KEYS[5:12], KEYS[12:18], KEYS[18:])):
+        for k in keys:
+            v = seen.get((section.lower(), k.lower()))
+            check(v is not None, f"[{section}] {k} missing")
             if k not in ("Device", "Skin"):
-                check(v.lstrip("-").isdigit(), f"{k}={v} is not a number")
-    return dict(kv for _, section in parsed for kv in section)
+                check(v.lstrip("-").isdigit(), f"{k}={v[:40]} is not a number")
+            values[k] = v
+    return values
 
 
 class Suite:

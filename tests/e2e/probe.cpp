@@ -7,6 +7,8 @@
 //   probe window               the settings window's screen rectangle
 //   probe items ID             the items of a combo box, one per line
 //   probe click ID             posts BM_CLICK to a button
+//   probe clicks ID N          sends BM_CLICK N times, each after the last one's handler ended
+//   probe handles              the program's kernel handles, GDI and USER objects
 //   probe settext ID TEXT      WM_SETTEXT (a combo box passes it to its edit)
 //   probe select ID INDEX      CB_SETCURSEL plus the CBN_SELCHANGE a user's choice sends
 //   probe check ID 0|1         BM_SETCHECK
@@ -104,6 +106,40 @@ HWND FindBox(HWND form) {
   return s.found;
 }
 
+// The system handle table (Wine does not count GetProcessHandleCount): entries of one process.
+struct THandleEntry {
+  ULONG ownerPid;
+  BYTE objectType;
+  BYTE flags;
+  USHORT value;
+  void* object;
+  ULONG access;
+};
+struct THandleTable {
+  ULONG count;
+  THandleEntry entries[1];
+};
+
+long KernelHandles(DWORD pid) {
+  typedef LONG(WINAPI * QueryFn)(ULONG, void*, ULONG, ULONG*);
+  auto query = reinterpret_cast<QueryFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  if (!query) return -1;
+  std::string buf(1 << 16, '\0');
+  for (;;) {
+    ULONG needed = 0;
+    LONG status = query(16, &buf[0], static_cast<ULONG>(buf.size()), &needed);
+    if (status == 0) break;
+    if (buf.size() > (64u << 20)) return -1;
+    buf.resize(buf.size() * 2 > needed ? buf.size() * 2 : needed);
+  }
+  auto* table = reinterpret_cast<THandleTable*>(&buf[0]);
+  long n = 0;
+  for (ULONG i = 0; i < table->count; ++i)
+    if (table->entries[i].ownerPid == pid) ++n;
+  return n;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -120,6 +156,18 @@ int main(int argc, char** argv) {
   }
   if (cmd == "close") return PostMessageA(form, WM_CLOSE, 0, 0) ? 0 : 1;
   if (cmd == "sysclose") return PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
+  if (cmd == "handles") {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(form, &pid);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
+    if (!process) return 1;
+    long handles = KernelHandles(pid);
+    if (handles < 0) return 1;
+    printf("%ld %lu %lu\n", handles, GetGuiResources(process, GR_GDIOBJECTS),
+           GetGuiResources(process, GR_USEROBJECTS));
+    CloseHandle(process);
+    return 0;
+  }
   if (cmd == "window") {
     RECT r;
     GetWindowRect(form, &r);
@@ -185,6 +233,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (cmd == "click") return PostMessageA(w, BM_CLICK, 0, 0) ? 0 : 1;
+  if (cmd == "clicks" && argc == 4) {
+    for (int i = atoi(argv[3]); i > 0; --i) SendMessageA(w, BM_CLICK, 0, 0);
+    return 0;
+  }
   if (cmd == "settext" && argc == 4) {
     SendMessageA(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]));
     return 0;

@@ -1,0 +1,291 @@
+#!/usr/bin/env python3
+"""Hostile input: the real program against broken settings files, odd skin folders, odd
+registry values and odd environments. Every input is generated here, deterministically. Each
+case checks that the program starts, that its window answers, that OK writes a well-formed
+file with the nineteen keys (or says why it cannot, losing nothing), and that it ends with
+exit code 0 and no crash."""
+import argparse
+import os
+import random
+import shutil
+import subprocess
+import sys
+
+from driver import (DEFAULT_FILE, ENC, Peer, Program, Suite, Tools, check, wait_until,
+                    well_formed, winpath)
+
+tools = None
+args = None
+
+
+def run_ok(folder, after_ready=None):
+    """Starts the program, lets after_ready look at it, presses OK; returns the saved keys
+    (and the file's bytes as the entry "")."""
+    p = Program(tools, folder).wait_ready()
+    c = p.controls()
+    check(c["OkButton"].visible and c["OkButton"].enabled, "the window answers")
+    if after_ready:
+        after_ready(p, c)
+    p.act("settext", "BalanceEdit", "42")  # still usable: an edit takes a change
+    p.act("click", "OkButton")
+    check(p.wait_exit() == 0, "exit code 0")
+    values = well_formed(p.ini_bytes())
+    check(values["Balance"] == "42", "the change was saved")
+    values[""] = p.ini_bytes()
+    return values
+
+
+def settings_file(name, content, expect=None):
+    def case():
+        folder = tools.folder("ini-" + name, ini=content)
+        values = run_ok(folder)
+        if expect:
+            expect(values)
+    return case
+
+
+def keeps(marker, count):
+    """The unrelated content of the file survives the save."""
+    def expect(values):
+        found = values[""].count(marker)
+        check(found == count, f"{count} x {marker!r} before the save, {found} after")
+    return expect
+
+
+def garbage(n, seed):
+    rnd = random.Random(seed)
+    return bytes(rnd.randrange(256) for _ in range(n))
+
+
+def numbers_case():
+    lines = ["[General]", "Balance=4294967301", "Steps=-1", "[View]", "BalloonHint=+",
+             "[Mouse]", "Tray=0x10", "Click=99999999999999999999", "DClick=-", "MClick= 5",
+             "Ctrl=-7", "[HotKeys]", "UpKey=4294967361", "UpMod=-1", "DownKey=+",
+             "MuteKey=0x41", "[Config]", "TabIndex=4294967299"]
+
+    def expect(values):
+        check(values["Click"] in ("-1", "0", "1", "2", "3", "4"), f"Click={values['Click']}")
+        check(values["TabIndex"] in ("0", "1", "2", "3", "4"), f"TabIndex={values['TabIndex']}")
+    return settings_file("numbers", "\r\n".join(lines) + "\r\n", expect)
+
+
+def folder_as_file():
+    folder = tools.folder("ini-folder")
+    os.makedirs(os.path.join(folder, "VConfig.ini", "inside"))
+    p = Program(tools, folder).wait_ready()
+    p.act("click", "OkButton")
+    box = wait_until(p.box, 20, "the message box")
+    check("VConfig.ini" in box, f"box names the file: {box!r}")
+    tools.probe("answer")
+    wait_until(lambda: p.box() is None, 10, "the box to close")
+    check(p.proc.poll() is None, "the window stays open")
+    p.act("click", "CancelButton")
+    check(p.wait_exit() == 0, "exit code 0")
+    check(os.path.isdir(os.path.join(folder, "VConfig.ini", "inside")), "the folder is untouched")
+
+
+def read_only_file():
+    before = DEFAULT_FILE.replace("Balance=50", "Balance=30")
+    folder = tools.folder("ini-read-only", ini=before)
+    ini = os.path.join(folder, "VConfig.ini")
+    tools.wine("attrib", "+r", winpath(ini))
+    # Wine runs as root here, and root writes read-only files: make it immutable as well.
+    immutable = subprocess.run(["chattr", "+i", ini], capture_output=True).returncode == 0
+    try:
+        p = Program(tools, folder).wait_ready()
+        check(p.controls()["BalanceEdit"].text == "30", "a read-only file is read")
+        p.act("settext", "BalanceEdit", "60")
+        p.act("click", "OkButton")
+        if immutable:
+            box = wait_until(p.box, 20, "the message box")
+            check("VConfig.ini" in box and "owner=form" in box, f"box: {box!r}")
+            tools.probe("answer")
+            wait_until(lambda: p.box() is None, 10, "the box to close")
+            check(p.proc.poll() is None, "the window stays open")
+            check(p.controls()["BalanceEdit"].text == "60", "the user's change is still shown")
+            p.act("click", "CancelButton")
+        check(p.wait_exit() == 0, "exit code 0")
+        with open(ini, "rb") as f:
+            check(f.read() == before.encode(ENC), "the file is as it was")
+    finally:
+        subprocess.run(["chattr", "-i", ini], capture_output=True)
+
+
+def skins_case(name, populate, expect_items):
+    def case():
+        folder = tools.folder("skins-" + name)
+        skins = os.path.join(folder, "Skins")
+        populate(skins)
+
+        def look(p, c):
+            items = p.items("SkinCombo")
+            expect_items(items)
+        values = run_ok(folder, look)
+        check(values["Skin"] in [f for f in os.listdir(skins)] + [""],
+              f"Skin={values['Skin']!r} is a listed file")
+    return case
+
+
+def classic():
+    return os.path.join(tools.dist, "Skins", "Classic.vsk")
+
+
+def odd_skins(skins):
+    with open(os.path.join(skins, "Empty.vsk"), "wb"):
+        pass
+    with open(os.path.join(skins, "Text.vsk"), "wb") as f:
+        f.write(b"this is not a library\r\n")
+    with open(classic(), "rb") as f:
+        head = f.read()
+    with open(os.path.join(skins, "Truncated.vsk"), "wb") as f:
+        f.write(head[: len(head) // 3])
+    with open(os.path.join(skins, "Garbage.vsk"), "wb") as f:
+        f.write(b"MZ" + garbage(5000, 7))
+    if os.path.exists(args.other_arch_skin):
+        shutil.copy(args.other_arch_skin, os.path.join(skins, "OtherArch.vsk"))
+    os.makedirs(os.path.join(skins, "x.vsk"))
+    for lib in ("OneString.vsk", "LongStrings.vsk"):
+        shutil.copy(os.path.join(args.odd_skins, lib), skins)
+    shutil.copy(classic(), os.path.join(skins, "Скин тёмный.vsk"))
+
+
+def expect_odd(items):
+    for item in ("Classic (Default)", "Night (Dark)", "Lonely ()", "A" * 254 + " (" + "B" * 254 + ")"):
+        check(item in items, f"{item[:20]!r} listed")
+    check(" ()" in items, "unreadable files are listed with empty names")
+    check(len(items) == 10 + os.path.exists(args.other_arch_skin), f"every file is listed: {len(items)}")
+
+
+def many_skins(skins):
+    for i in range(500):
+        shutil.copy(classic(), os.path.join(skins, f"Skin{i:03}.vsk"))
+
+
+def long_names(skins):
+    # Whole paths of 250 and 259 characters (MAX_PATH is 260 with the terminating zero).
+    for total in (250, 259):
+        length = total - len(winpath(skins)) - 1
+        check(8 < length < 250, f"room for a long name: {length}")
+        shutil.copy(classic(), os.path.join(skins, ("n" * length)[: length - 4] + ".vsk"))
+
+
+def registry_case(name, prepare):
+    def case():
+        prepare()
+        folder = tools.folder("reg-" + name)
+        run_ok(folder, lambda p, c: check(c["AutostartCheck"].check == 0, "unticked"))
+        check(tools.reg_value() is None, "OK with the box unticked leaves no value")
+    return case
+
+
+def run_key_missing():
+    tools.wine("reg", "delete", r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run", "/f")
+
+
+def value_of(kind, data):
+    return lambda: tools.reg_set(kind, data)
+
+
+def big_value():
+    # Longer than a command line can carry: imported from a registry file.
+    path = os.path.join(tools.work, "big-value.reg")
+    text = ("Windows Registry Editor Version 5.00\r\n\r\n"
+            "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\r\n"
+            '"Vorduna.exe"="C:\\\\' + "x" * 32760 + '"\r\n')
+    with open(path, "wb") as f:
+        f.write(b"\xff\xfe" + text.encode("utf-16-le"))
+    tools.wine("reg", "import", winpath(path), check_rc=True)
+    check(tools.reg_value() is not None, "the 64 KB value is there")
+
+
+def odd_folder():
+    folder = tools.folder("Program Files/Громкость и ещё (копия) 2")
+    run_ok(folder)
+
+
+def hundred_applies():
+    folder = tools.folder("applies")
+    peer = Peer(tools, folder, os.path.join(folder, "VConfig.ini"))
+    p = Program(tools, folder).wait_ready()
+    p.act("clicks", "ApplyButton", 1)
+    before = [int(v) for v in tools.probe("handles")[1].split()]
+    p.act("clicks", "ApplyButton", 99)
+    wait_until(lambda: peer.notices() == 100, 30, "100 notices")
+    after = [int(v) for v in tools.probe("handles")[1].split()]
+    check(before[0] > 0, "the handle table counts the program's handles")
+    check(after[0] <= before[0] + 2, f"kernel handles {before[0]} -> {after[0]}")
+    check(after[1] <= before[1] + 2 and after[2] <= before[2] + 2, f"GUI objects {before} -> {after}")
+    well_formed(p.ini_bytes())
+    p.act("click", "CancelButton")
+    check(p.wait_exit() == 0, "exit code 0")
+    print(f"     handles, GDI, USER objects after 1 Apply {before}, after 100 {after}")
+
+
+def start_close_cycles():
+    folder = tools.folder("cycles")
+    counts = []
+    for _ in range(20):
+        p = Program(tools, folder).wait_ready()
+        counts.append(int(tools.probe("handles")[1].split()[0]))
+        tools.probe("close")
+        check(p.wait_exit() == 0, "exit code 0")
+    check(min(counts) > 0 and max(counts) - min(counts) <= 2, f"handle counts at start {counts}")
+    print(f"     kernel handles at each of 20 starts: {min(counts)}..{max(counts)}")
+
+
+def main():
+    global tools, args
+    ap = argparse.ArgumentParser()
+    for a in ("--dist", "--tools", "--work", "--odd-skins", "--other-arch-skin"):
+        ap.add_argument(a, required=True)
+    ap.add_argument("only", nargs="*")
+    args = ap.parse_args()
+    tools = Tools(args.tools, args.dist, args.work)
+    os.makedirs(tools.work, exist_ok=True)
+    big = DEFAULT_FILE.replace("[Config]", "[Filler]\r\n" + ("Key=" + "z" * 1000 + "\r\n") * 10500
+                               + "[Config]")
+    cases = [
+        ("binary garbage", settings_file("garbage", garbage(65536, 1))),
+        ("NUL bytes", settings_file("nul", DEFAULT_FILE.encode(ENC).replace(b"\r\n", b"\0\r\n"))),
+        ("invalid Windows-1251 bytes", settings_file(
+            "cp1251", b"[General]\r\nDevice=\x98\x98\xff\r\n[View]\r\nSkin=\x98.vsk\r\n")),
+        ("a 10 MB file", settings_file("10mb", big, keeps(b"Key=zzz", 10500))),
+        ("a line of 1 MB", settings_file("long-line", "[General]\r\nDevice=" + "d" * 2 ** 20
+                                         + "\r\nBalance=30\r\n")),
+        ("10,000 sections", settings_file("sections", "".join(
+            f"[S{i}]\r\nK=V\r\n" for i in range(10000)) + "[General]\r\nBalance=30\r\n",
+            keeps(b"K=V", 10000))),
+        ("duplicated sections and keys", settings_file(
+            "duplicates", DEFAULT_FILE + "[General]\r\nBalance=10\r\nBalance=20\r\n"
+            "[Mouse]\r\nClick=0\r\nClick=4\r\n")),
+        ("odd numbers", numbers_case()),
+        ("Device and Skin of 5,000 characters", settings_file(
+            "5000", "[General]\r\nDevice=" + "Д" * 5000 + "\r\n[View]\r\nSkin=" + "s" * 5000
+            + ".vsk\r\n")),
+        ("a settings file that is a folder", folder_as_file),
+        ("a read-only settings file", read_only_file),
+        ("odd skin files", skins_case("odd", odd_skins, expect_odd)),
+        ("500 skins", skins_case("500", many_skins,
+                                 lambda items: check(len(items) == 502, f"{len(items)} listed"))),
+        ("skin names near MAX_PATH", skins_case(
+            "long-names", long_names, lambda items: check(
+                items.count("Classic (Default)") == 3, f"{len(items)} listed"))),
+        ("Run key missing", registry_case("no-key", run_key_missing)),
+        ("Run value of type REG_EXPAND_SZ", registry_case(
+            "expand", value_of("REG_EXPAND_SZ", "%ProgramFiles%\\Vorduna.exe"))),
+        ("Run value of type REG_DWORD", registry_case("dword", value_of("REG_DWORD", "1"))),
+        ("a 64 KB Run value", registry_case("big", big_value)),
+        ("a folder with spaces and Cyrillic letters", odd_folder),
+        ("100 Apply presses", hundred_applies),
+        ("20 start/close cycles", start_close_cycles),
+    ]
+    suite = Suite()
+    for name, case in cases:
+        if not args.only or any(o in name for o in args.only):
+            suite.run(name, case)
+    tools.reg_delete()
+    return suite.finish()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
