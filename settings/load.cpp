@@ -10,15 +10,15 @@
 
 TIniFile* SettingsIni = nullptr;
 
-std::string SettingsFilePath() { return ProgramFolder() + kSettingsFileName; }
-std::string AutostartCommand() { return ProgramFolder() + kTrayProgram; }
+TText SettingsFilePath() { return ProgramFolder() + kSettingsFileName; }
+TText AutostartCommand() { return ProgramFolder() + kTrayProgram; }
 
 namespace {
 
 constexpr int kPageCount = 5;
 
 void LoadDevice(TFormRecord* r) {
-  std::string stored = ExchangeStr(SettingsIni, "Device", std::string());
+  TText stored = ExchangeStr(SettingsIni, "Device", TText());
   uint32_t count = MixerDeviceCount();
   for (uint32_t id = 0; id < count; ++id) {
     AddItem(r->DeviceCombo, MixerDeviceName(id));
@@ -45,7 +45,7 @@ void LoadSteps(TFormRecord* r) {
 }
 
 void LoadSkin(TFormRecord* r) {
-  std::string stored = ExchangeStr(SettingsIni, "Skin", "Classic.vsk");
+  TText stored = ExchangeStr(SettingsIni, "Skin", "Classic.vsk");
   // Entry 0 is already current: the first item added to the empty list.
   for (size_t i = 1; i < SkinList.size(); ++i)
     if (SkinList[i].FileName == stored) SetCurIndex(r->SkinCombo, static_cast<int>(i));
@@ -59,7 +59,7 @@ void SelectAction(TControl* combo, int32_t index) {
 
 void LoadAutostart(TFormRecord* r) {
   HKEY key = OpenKeyForRead(HKEY_CURRENT_USER, kRunKeyPath);
-  std::string value = ReadRegString(key, kTrayProgram);
+  TText value = ReadRegString(key, kTrayProgram);
   if (CompareTextNoCase(value, AutostartCommand()) == 0) SetChecked(r->AutostartCheck, true);
   CloseRegKey(key);
 }

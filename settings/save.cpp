@@ -14,9 +14,9 @@ namespace {
 constexpr UINT kNoticeTimeoutMs = 5000;
 constexpr int kPrimaryDevice = 0;
 
-std::string SelectedSkinFile(TFormRecord* r) {
+TText SelectedSkinFile(TFormRecord* r) {
   int index = GetCurIndex(r->SkinCombo);
-  if (index < 0 || static_cast<size_t>(index) >= SkinList.size()) return std::string();
+  if (index < 0 || static_cast<size_t>(index) >= SkinList.size()) return TText();
   return SkinList[index].FileName;
 }
 
@@ -44,7 +44,7 @@ unsigned SaveSettings(TFormRecord* r) {
   SettingsIni->Writing = true;
   SettingsIni->Section = "General";
   ExchangeStr(SettingsIni, "Device",
-              GetCurIndex(r->DeviceCombo) != kPrimaryDevice ? GetText(r->DeviceCombo) : std::string());
+              GetCurIndex(r->DeviceCombo) != kPrimaryDevice ? GetText(r->DeviceCombo) : TText());
   ExchangeInt(SettingsIni, "Balance", TextToInt(GetText(r->BalanceEdit)));
   ExchangeInt(SettingsIni, "Steps", TextToInt(GetText(r->StepCombo)));
 
@@ -81,7 +81,7 @@ void SendReloadNotice() {
 }
 
 static void ReportSaveFailure(TFormRecord* r, unsigned failure) {
-  std::string text;
+  TText text;
   if (failure & kSaveFileFailed)
     text += "Не удалось записать настройки в файл\r\n" + SettingsFilePath() +
             "\r\nПроверьте, что файл и его папка доступны для записи.\r\n";

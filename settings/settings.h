@@ -1,6 +1,6 @@
 #pragma once
 // The settings store: "VConfig.ini" beside the program and the autostart value.
-#include <string>
+#include "../wincontrols/objects/text.h"
 
 class TFormRecord;
 class TIniFile;
@@ -13,8 +13,8 @@ constexpr char kRunValueWritten[] = "vorduna.exe";  // value names ignore case
 // The open settings file while loading or saving runs.
 extern TIniFile* SettingsIni;
 
-std::string SettingsFilePath();
-std::string AutostartCommand();
+TText SettingsFilePath();
+TText AutostartCommand();
 
 // Puts every stored value into its control.
 void LoadSettings(TFormRecord* r);

@@ -20,26 +20,26 @@ bool IsNavigationKey(uint32_t code) {
   return (code >= VK_PRIOR && code <= VK_DOWN) || code == VK_INSERT || code == VK_DELETE;
 }
 
-std::string LoadSkinString(HMODULE lib, UINT id) {
+TText LoadSkinString(HMODULE lib, UINT id) {
   char buffer[kSkinStringBuffer] = {};
   int n = lib ? LoadStringA(lib, id, buffer, kSkinStringBuffer) : 0;
-  return n > 0 ? std::string(buffer, n) : std::string();
+  return n > 0 ? TText(buffer, n) : TText();
 }
 }  // namespace
 
-std::string KeyName(uint32_t code) {
+TText KeyName(uint32_t code) {
   LPARAM request = static_cast<LPARAM>(MapVirtualKeyA(code, MAPVK_VK_TO_VSC)) << 16;
   // With the extended flag the navigation keys are named, not their keypad twins.
   if (IsNavigationKey(code)) request |= kExtendedKey;
-  if (!request) return std::string();
+  if (!request) return TText();
   char name[256] = {};
   int n = GetKeyNameTextA(static_cast<LONG>(request), name, sizeof name);
-  return n > 0 ? std::string(name) : std::string();
+  return n > 0 ? TText(name) : TText();
 }
 
 void AddKeyRange(TFormRecord* r, uint32_t first, uint32_t last) {
   for (uint32_t code = first; code <= last; ++code) {
-    std::string name = KeyName(code);
+    TText name = KeyName(code);
     if (name.empty()) continue;
     KeyCodeList.push_back(static_cast<uint16_t>(code));
     AddItem(r->UpKeyCombo, name);
@@ -54,7 +54,7 @@ void AddAllKeys(TFormRecord* r) {
   AddKeyRange(r, VK_CAPITAL, VK_SCROLL);
 }
 
-void ReadSkinStrings(const std::string& path, TSkin& skin) {
+void ReadSkinStrings(const TText& path, TSkin& skin) {
   HMODULE lib = LoadLibraryExA(path.c_str(), nullptr,
                                LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   if (!lib) lib = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -63,7 +63,7 @@ void ReadSkinStrings(const std::string& path, TSkin& skin) {
   if (lib) FreeLibrary(lib);
 }
 
-void EnumerateSkins(const std::string& folder) {
+void EnumerateSkins(const TText& folder) {
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((folder + "Skins\\*.vsk").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return;
@@ -94,7 +94,7 @@ void AddTrayActions(TFormRecord* r) {
 
 uint32_t MixerDeviceCount() { return mixerGetNumDevs(); }
 
-std::string MixerDeviceName(uint32_t id) {
+TText MixerDeviceName(uint32_t id) {
   MIXERCAPSA caps = {};  // a device whose capabilities cannot be read has an empty name
   mixerGetDevCapsA(id & 0xFFFF, &caps, sizeof caps);
   caps.szPname[MAXPNAMELEN - 1] = 0;

@@ -1,15 +1,15 @@
 #pragma once
 // Lists that come from the system or fixed tables: key names, skins, tray actions, devices.
 #include <cstdint>
-#include <string>
+#include "../wincontrols/objects/text.h"
 #include <vector>
 
 class TFormRecord;
 
 struct TSkin {
-  std::string FileName;
-  std::string String1;
-  std::string String2;
+  TText FileName;
+  TText String1;
+  TText String2;
 };
 
 // Entry i stands for item i + 1 of each hotkey key list (item 0 is "Нет").
@@ -20,13 +20,13 @@ extern std::vector<TSkin> SkinList;
 constexpr int kTrayActionCount = 5;
 extern const char* const TrayActionNames[kTrayActionCount];
 
-std::string KeyName(uint32_t code);
+TText KeyName(uint32_t code);
 void AddKeyRange(TFormRecord* r, uint32_t first, uint32_t last);
 void AddAllKeys(TFormRecord* r);
-void EnumerateSkins(const std::string& folder);
+void EnumerateSkins(const TText& folder);
 void AddSkinItems(TFormRecord* r);
 void AddTrayActions(TFormRecord* r);
 uint32_t MixerDeviceCount();
-std::string MixerDeviceName(uint32_t id);
+TText MixerDeviceName(uint32_t id);
 // Two strings of a skin file, read as data: the file's code never runs.
-void ReadSkinStrings(const std::string& path, TSkin& skin);
+void ReadSkinStrings(const TText& path, TSkin& skin);

@@ -13,7 +13,7 @@ namespace {
 constexpr int32_t kMaxBalance = 100;
 constexpr size_t kMaxBalanceDigits = 3;
 
-void OpenAddress(const std::string& address) {
+void OpenAddress(const TText& address) {
   ShellExecuteA(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 }  // namespace
@@ -37,5 +37,5 @@ void TFormRecord::CancelButtonClick(TControl*) { PostQuitMessage(0); }
 void TFormRecord::WebLinkClick(TControl*) { OpenAddress(kWebAddress); }
 
 void TFormRecord::MailLinkClick(TControl*) {
-  OpenAddress(std::string("mailto:") + kMailAddress + "?subject=Vorduna");
+  OpenAddress(TText("mailto:") + kMailAddress + "?subject=Vorduna");
 }

@@ -2,7 +2,10 @@
 // Helpers shared by the suites: real windows under Wine, pumped by hand.
 #include <windows.h>
 
+#include <ostream>
 #include <string>
+
+#include "wincontrols/objects/text.h"
 
 class TControl;
 
@@ -20,3 +23,6 @@ struct TScopedForm {
   ~TScopedForm();
   TControl* form;
 };
+
+// Test failures print layer texts as the bytes they hold.
+inline void PrintTo(const TText& text, std::ostream* os) { *os << '"' << std::string(text) << '"'; }

@@ -136,3 +136,36 @@ TEST(Control, DefaultsAndParentForm) {
   SetVisible(label, false);
   EXPECT_EQ(label->fStyle & WS_VISIBLE, 0u);
 }
+
+TEST(Text, BytesLengthsAndGrowth) {
+  TText empty;
+  EXPECT_STREQ(empty.c_str(), "") << "a text that never held anything still reads as empty";
+  EXPECT_TRUE(empty.empty());
+  TText nul("a\0b", 3);
+  EXPECT_EQ(nul.size(), 3u) << "NUL bytes are content";
+  EXPECT_NE(nul, TText("a"));
+  EXPECT_EQ(nul.c_str()[3], '\0') << "always terminated";
+  TText t("Громкость");
+  t.resize(12);
+  EXPECT_EQ(t.size(), 12u);
+  EXPECT_EQ(t[9], '\0') << "new bytes are zero";
+  t.resize(4);
+  EXPECT_EQ(t, "Гром");
+  // Appending a text to itself while it has to grow: the source moves with the storage.
+  TText self("0123456789abcde");
+  for (int i = 0; i < 6; ++i) self += self;
+  EXPECT_EQ(self.size(), 15u * 64);
+  EXPECT_EQ(self.substr(15 * 63), "0123456789abcde");
+  EXPECT_EQ(self.substr(self.size() + 5), "") << "positions past the end give an empty text";
+  EXPECT_EQ(TText("C:\\dir\\f.exe").rfind('\\'), 6u);
+  EXPECT_EQ(TText("abc").rfind('x'), TText::npos);
+  EXPECT_EQ(TText("mailto:x?subject").find("?s"), 8u);
+  EXPECT_LT(TText("ab"), TText("abc"));
+  EXPECT_LT(TText("z"), TText("\xC0")) << "bytes compare unsigned: Latin before Cyrillic";
+  TText moved = std::move(self);
+  EXPECT_EQ(moved.size(), 15u * 64);
+  EXPECT_TRUE(self.empty());  // NOLINT: a moved-from text is empty and usable
+  self = "again";
+  EXPECT_EQ(self + '!', "again!");
+  EXPECT_EQ(std::string(TText("x\0y", 3)), std::string("x\0y", 3));
+}

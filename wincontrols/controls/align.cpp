@@ -102,7 +102,7 @@ TControl* SetAutoSize(TControl* c, bool on) {
 }
 
 void AutoSize(TControl* c) {
-  std::string s = c->fText;
+  TText s = c->fText;
   SIZE size = {0, 0};
   if (!s.empty()) {
     if (c->fFont && (GetFontStyle(c->fFont) & kFontItalic)) s += ' ';

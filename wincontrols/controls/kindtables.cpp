@@ -6,7 +6,7 @@
 #include "operations.h"
 
 namespace {
-void ClearText(TControl* c) { SetText(c, std::string()); }
+void ClearText(TControl* c) { SetText(c, TText()); }
 void ResetCombo(TControl* c) { Perform(c, CB_RESETCONTENT, 0, 0); }
 }  // namespace
 

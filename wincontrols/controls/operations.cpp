@@ -18,7 +18,7 @@ LRESULT SendKind(TControl* c, UINT message, WPARAM wParam, LPARAM lParam) {
   return Perform(c, message, wParam, lParam);
 }
 
-LPARAM TextParam(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
+LPARAM TextParam(const TText& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
 
 void Fire(TControl* c, const TNotifyEvent& ev) {
   if (ev.IsSet()) ev.code(ev.data, c);
@@ -45,7 +45,7 @@ LRESULT Perform(TControl* c, UINT message, WPARAM wParam, LPARAM lParam) {
   return SendMessageA(GetHandle(c), message, wParam, lParam);
 }
 
-const std::string& GetText(TControl* c) {
+const TText& GetText(TControl* c) {
   if (c->fHandle) {
     int length = GetWindowTextLengthA(c->fHandle);
     c->fText.resize(length > 0 ? length : 0);
@@ -57,7 +57,7 @@ const std::string& GetText(TControl* c) {
   return c->fText;
 }
 
-void SetText(TControl* c, const std::string& text) {
+void SetText(TControl* c, const TText& text) {
   c->fText = text;
   if (c->fHandle) SendMessageA(c->fHandle, WM_SETTEXT, 0, TextParam(c->fText));
   if (!c->fIsLabel) Invalidate(c);
@@ -71,17 +71,18 @@ int ItemCount(TControl* c) {
   return static_cast<int>(SendKind(c, c->fKind.MsgGetCount, 0, 0));
 }
 
-std::string GetItemText(TControl* c, int index) {
+TText GetItemText(TControl* c, int index) {
   const TKindTable& k = c->fKind;
   WPARAM pos = static_cast<WPARAM>(index);
   if (k.MsgItemIndexB) pos = static_cast<WPARAM>(SendKind(c, k.MsgItemIndexB, index, 0));
   WPARAM line = pos;
   if (k.MsgItemFromCharB) line = static_cast<WPARAM>(SendKind(c, k.MsgItemFromCharB, pos, 0));
-  if (!k.MsgGetItemLength) return std::string();
+  if (!k.MsgGetItemLength) return TText();
   int length = static_cast<int>(SendKind(c, k.MsgGetItemLength, pos, 0));
-  if (length <= 0) return std::string();
+  if (length <= 0) return TText();
   // EM_GETLINE takes the buffer size from its first word; CB_GETLBTEXT overwrites it.
-  std::string buffer(static_cast<size_t>(length) + 4, '\0');
+  TText buffer;
+  buffer.resize(static_cast<size_t>(length) + 4);
   *reinterpret_cast<uint32_t*>(&buffer[0]) = static_cast<uint32_t>(length + 1);
   if (k.MsgGetItemText) SendKind(c, k.MsgGetItemText, line, reinterpret_cast<LPARAM>(&buffer[0]));
   buffer[length] = '\0';
@@ -89,7 +90,7 @@ std::string GetItemText(TControl* c, int index) {
   return buffer;
 }
 
-void SetItemText(TControl* c, int index, const std::string& text) {
+void SetItemText(TControl* c, int index, const TText& text) {
   const TKindTable& k = c->fKind;
   if (k.MsgSetItemText) {
     int start = static_cast<int>(SendKind(c, k.MsgItemIndexB, index, 0));
@@ -107,7 +108,7 @@ void SetItemText(TControl* c, int index, const std::string& text) {
   }
 }
 
-int AddItem(TControl* c, const std::string& text) {
+int AddItem(TControl* c, const TText& text) {
   if (c->fKind.MsgAddItem) {
     int result = static_cast<int>(SendKind(c, c->fKind.MsgAddItem, 0, TextParam(text)));
     if (ItemCount(c) == 1) SelectItem(c, 0);  // the first item of an empty list is current
@@ -117,7 +118,7 @@ int AddItem(TControl* c, const std::string& text) {
   return 0;
 }
 
-int InsertItem(TControl* c, int index, const std::string& text) {
+int InsertItem(TControl* c, int index, const TText& text) {
   if (!c->fKind.MsgInsertItem) return -1;
   return static_cast<int>(SendKind(c, c->fKind.MsgInsertItem, index, TextParam(text)));
 }

@@ -1,20 +1,20 @@
 #pragma once
 // Operations on controls: one set for every kind, through the kind table.
-#include <string>
+#include "../objects/text.h"
 
 #include "../objects/control.h"
 
 class TGdiTool;
 
 LRESULT Perform(TControl* c, UINT message, WPARAM wParam, LPARAM lParam);
-const std::string& GetText(TControl* c);
-void SetText(TControl* c, const std::string& text);
+const TText& GetText(TControl* c);
+void SetText(TControl* c, const TText& text);
 void ClearContent(TControl* c);
 int ItemCount(TControl* c);
-std::string GetItemText(TControl* c, int index);
-void SetItemText(TControl* c, int index, const std::string& text);
-int AddItem(TControl* c, const std::string& text);
-int InsertItem(TControl* c, int index, const std::string& text);
+TText GetItemText(TControl* c, int index);
+void SetItemText(TControl* c, int index, const TText& text);
+int AddItem(TControl* c, const TText& text);
+int InsertItem(TControl* c, int index, const TText& text);
 void DeleteItem(TControl* c, int index);
 LPARAM GetItemData(TControl* c, int index);
 void SetItemData(TControl* c, int index, LPARAM value);

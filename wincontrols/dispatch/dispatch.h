@@ -1,6 +1,6 @@
 #pragma once
 // Window creation on demand and the one window procedure of the layer.
-#include <string>
+#include "../objects/text.h"
 
 #include "../objects/control.h"
 
@@ -11,7 +11,7 @@ constexpr UINT kReflectedCtlColorBase = 0xBC00;  // + WM_CTLCOLOR*
 HWND GetHandle(TControl* c);
 void CreateChildWindows(TControl* c);
 HWND ParentHandle(TControl* c, bool create);
-std::string ClassName(TControl* c);
+TText ClassName(TControl* c);
 LRESULT CALLBACK SharedWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CallDefault(TControl* c, TMsg& msg);
 void AttachProc(TControl* c, TMsgHandler handler);

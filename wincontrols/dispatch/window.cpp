@@ -11,8 +11,8 @@ constexpr UINT kClassStyleMask = 0xFFFFBF1F;  // without CS_OWNDC, CS_CLASSDC, C
 HMODULE gComctl = nullptr;
 }
 
-std::string ClassName(TControl* c) {
-  return std::string("obj_") + (c->fBaseClassName ? c->fBaseClassName : "");
+TText ClassName(TControl* c) {
+  return TText("obj_") + (c->fBaseClassName ? c->fBaseClassName : "");
 }
 
 HWND ParentHandle(TControl* c, bool create) {

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
+#include "text.h"
 
 #include "kindtable.h"
 #include "refobject.h"
@@ -138,7 +138,7 @@ class TControl : public TRefObject {
   TNotifyEvent fOnSelChange;
   bool fRepaintOnResize;
   int32_t fFixedWidth, fFixedHeight;
-  std::string fText;
+  TText fText;
   void* fUserData;
   TControlProc fAfterCreate;
 };

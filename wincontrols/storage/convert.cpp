@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-std::string IntToText(int32_t value) {
+TText IntToText(int32_t value) {
   uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
   char digits[12];
   int n = 0;
@@ -10,13 +10,13 @@ std::string IntToText(int32_t value) {
     digits[n++] = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude);
-  std::string text;
+  TText text;
   if (value < 0) text += '-';
   while (n) text += digits[--n];
   return text;
 }
 
-int32_t TextToInt(const std::string& text) {
+int32_t TextToInt(const TText& text) {
   size_t i = 0;
   bool negative = false;
   if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
@@ -32,7 +32,7 @@ int32_t TextToInt(const std::string& text) {
 
 static unsigned FoldAscii(unsigned char ch) { return ch >= 'a' && ch <= 'z' ? ch - 32 : ch; }
 
-int CompareTextNoCase(const std::string& a, const std::string& b) {
+int CompareTextNoCase(const TText& a, const TText& b) {
   size_t n = a.size() < b.size() ? a.size() : b.size();
   for (size_t i = 0; i < n; ++i) {
     int d = static_cast<int>(FoldAscii(a[i])) - static_cast<int>(FoldAscii(b[i]));
@@ -43,12 +43,12 @@ int CompareTextNoCase(const std::string& a, const std::string& b) {
   return static_cast<int>(ca) - static_cast<int>(cb);
 }
 
-std::string ProgramFolder() {
+TText ProgramFolder() {
   char path[MAX_PATH] = {};
   DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
   if (n >= MAX_PATH) n = MAX_PATH - 1;
-  std::string folder(path, n);
+  TText folder(path, n);
   size_t slash = folder.rfind('\\');
-  if (slash != std::string::npos) folder.resize(slash + 1);
+  if (slash != TText::npos) folder.resize(slash + 1);
   return folder;
 }

@@ -7,7 +7,7 @@
 namespace {
 constexpr DWORD kStrBufferSize = 4096;
 
-void Write(TIniFile* ini, const char* key, const std::string& text) {
+void Write(TIniFile* ini, const char* key, const TText& text) {
   // Empty texts go as "", never as null: a null value would delete the key.
   if (!WritePrivateProfileStringA(ini->Section.c_str(), key ? key : "", text.c_str(),
                                   ini->FileName.c_str()))
@@ -15,7 +15,7 @@ void Write(TIniFile* ini, const char* key, const std::string& text) {
 }
 }  // namespace
 
-TIniFile* NewIniFile(const std::string& fileName) {
+TIniFile* NewIniFile(const TText& fileName) {
   TIniFile* ini = NewObject<TIniFile>();
   ini->FileName = fileName;
   return ini;
@@ -45,7 +45,7 @@ bool ExchangeBool(TIniFile* ini, const char* key, bool value) {
                                ini->FileName.c_str()) != 0;
 }
 
-std::string ExchangeStr(TIniFile* ini, const char* key, const std::string& value) {
+TText ExchangeStr(TIniFile* ini, const char* key, const TText& value) {
   if (ini->Writing) {
     Write(ini, key, value);
     return value;
@@ -53,5 +53,5 @@ std::string ExchangeStr(TIniFile* ini, const char* key, const std::string& value
   char buffer[kStrBufferSize];
   DWORD n = GetPrivateProfileStringA(ini->Section.c_str(), key ? key : "", value.c_str(), buffer,
                                      kStrBufferSize, ini->FileName.c_str());
-  return n ? std::string(buffer) : std::string();
+  return n ? TText(buffer) : TText();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // One section of an INI file at a time; each value operation reads or writes by the mode.
 #include <cstdint>
-#include <string>
+#include "../objects/text.h"
 
 #include "../objects/refobject.h"
 
@@ -10,13 +10,13 @@ class TIniFile : public TRefObject {
   void Destroy(bool freeMemory) override;
 
   bool Writing;
-  std::string FileName;
-  std::string Section;
+  TText FileName;
+  TText Section;
   // Profile writes that failed since creation (a file the user cannot write).
   int32_t WriteFailures;
 };
 
-TIniFile* NewIniFile(const std::string& fileName);
+TIniFile* NewIniFile(const TText& fileName);
 int32_t ExchangeInt(TIniFile* ini, const char* key, int32_t value);
 bool ExchangeBool(TIniFile* ini, const char* key, bool value);
-std::string ExchangeStr(TIniFile* ini, const char* key, const std::string& value);
+TText ExchangeStr(TIniFile* ini, const char* key, const TText& value);

@@ -2,11 +2,11 @@
 // One string value under an open registry key; 0 stands for no key.
 #include <windows.h>
 
-#include <string>
+#include "../objects/text.h"
 
 HKEY OpenKeyForRead(HKEY root, const char* path);
 HKEY OpenKeyForWrite(HKEY root, const char* path);
-std::string ReadRegString(HKEY key, const char* name);
-bool WriteRegString(HKEY key, const char* name, const std::string& text);
+TText ReadRegString(HKEY key, const char* name);
+bool WriteRegString(HKEY key, const char* name, const TText& text);
 bool DeleteRegValue(HKEY key, const char* name);
 void CloseRegKey(HKEY key);
