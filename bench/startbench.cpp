@@ -1,6 +1,6 @@
 // Start-up harness: starts each program in turn (alternating, RUNS rounds), measures from
 // CreateProcess to its window being visible with its last control present, reads its memory
-// and GUI object counts at that moment, closes it and waits for its end.
+// and GUI object counts at that moment, then ends it and waits for its end.
 //
 //   startbench RUNS LAST_ID NAME CLASS EXE [NAME CLASS EXE ...]
 //
@@ -71,6 +71,20 @@ double Percentile(std::vector<double> v, double q) {
   return v[static_cast<size_t>(q * (v.size() - 1) + 0.5)];
 }
 
+// Private bytes as Windows counts them: committed memory that belongs to the process alone.
+// (Wine's process counters leave PrivateUsage at zero.)
+double PrivateBytes(HANDLE process) {
+  double total = 0;
+  MEMORY_BASIC_INFORMATION info;
+  for (char* at = nullptr; VirtualQueryEx(process, at, &info, sizeof info) == sizeof info;) {
+    if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) total += static_cast<double>(info.RegionSize);
+    char* next = static_cast<char*>(info.BaseAddress) + info.RegionSize;
+    if (next <= at) break;
+    at = next;
+  }
+  return total;
+}
+
 bool RunOnce(TProgram& p, int lastId) {
   std::string folder = p.exe.substr(0, p.exe.find_last_of('\\') + 1);
   std::string cmd = "\"" + p.exe + "\"";
@@ -99,13 +113,14 @@ bool RunOnce(TProgram& p, int lastId) {
     PROCESS_MEMORY_COUNTERS_EX mem = {};
     mem.cb = sizeof mem;
     GetProcessMemoryInfo(pi.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&mem), sizeof mem);
-    p.privateBytes.push_back(static_cast<double>(mem.PrivateUsage));
+    p.privateBytes.push_back(PrivateBytes(pi.hProcess));
     p.workingSet.push_back(static_cast<double>(mem.WorkingSetSize));
     p.gdi.push_back(GetGuiResources(pi.hProcess, GR_GDIOBJECTS));
     p.user.push_back(GetGuiResources(pi.hProcess, GR_USEROBJECTS));
-    PostMessageA(form, WM_CLOSE, 0, 0);
   }
-  if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+  // Measured: nothing more is wanted of it.
+  TerminateProcess(pi.hProcess, 0);
+  WaitForSingleObject(pi.hProcess, 10000);
   CloseHandle(pi.hProcess);
   CloseHandle(pi.hThread);
   return ok;

@@ -102,27 +102,32 @@ TControl* SetAutoSize(TControl* c, bool on) {
 }
 
 void AutoSize(TControl* c) {
+  if (!c->fHandle && !c->fText.empty() && c->fFont && FontApplyHook != NoControlProc &&
+      c->fOnTextChanged == AutoSize) {
+    // Creating the window applies the font, and applying the font sizes the control.
+    GetHandle(c);
+    if (c->fHandle) return;
+  }
   TText s = c->fText;
   SIZE size = {0, 0};
   if (!s.empty()) {
     if (c->fFont && (GetFontStyle(c->fFont) & kFontItalic)) s += ' ';
     GetHandle(c);
-    size = TextExtent(GetDrawContext(c), s.c_str(), static_cast<int>(s.size()));
+    TDrawContext* ctx = GetDrawContext(c);
+    bool hadDC = ctx->fDC != nullptr;
+    size = TextExtent(ctx, s.c_str(), static_cast<int>(s.size()));
+    // A device context fetched only to measure goes back at once: a window's own DC is a
+    // costly thing to hold, and most auto-sized controls never draw themselves.
+    if (!hadDC) SetDC(ctx, nullptr);
   }
-  bool changed = false;
-  if (c->fAlign == alNone || c->fAlign == alLeft || c->fAlign == alRight) {
-    int w = size.cx + c->fKind.AutoSizeExtraX;
-    if (GetWidth(c) != w) {
-      SetWidth(c, w);
-      changed = true;
-    }
-  }
-  if (c->fAlign == alNone || c->fAlign == alTop || c->fAlign == alBottom) {
-    int h = size.cy + c->fKind.AutoSizeExtraY;
-    if (GetHeight(c) != h) {
-      SetHeight(c, h);
-      changed = true;
-    }
-  }
+  // One read of the bounds and at most one move: this runs for every label at start-up.
+  RECT bounds = GetBounds(c);
+  RECT wanted = bounds;
+  if (c->fAlign == alNone || c->fAlign == alLeft || c->fAlign == alRight)
+    wanted.right = wanted.left + size.cx + c->fKind.AutoSizeExtraX;
+  if (c->fAlign == alNone || c->fAlign == alTop || c->fAlign == alBottom)
+    wanted.bottom = wanted.top + size.cy + c->fKind.AutoSizeExtraY;
+  bool changed = !EqualRect(&wanted, &bounds);
+  if (changed) SetBounds(c, wanted);
   if (changed) RealignHook(c);
 }
