@@ -5,6 +5,7 @@
 
 #include "../wincontrols/controls/operations.h"
 #include "formrecord.h"
+#include "skinfile.h"
 
 std::vector<uint16_t> KeyCodeList;
 std::vector<TSkin> SkinList;
@@ -14,17 +15,11 @@ const char* const TrayActionNames[kTrayActionCount] = {
 
 namespace {
 constexpr LPARAM kExtendedKey = 0x1000000;
-constexpr int kSkinStringBuffer = 255;  // so at most 254 characters
 
 bool IsNavigationKey(uint32_t code) {
   return (code >= VK_PRIOR && code <= VK_DOWN) || code == VK_INSERT || code == VK_DELETE;
 }
 
-TText LoadSkinString(HMODULE lib, UINT id) {
-  char buffer[kSkinStringBuffer] = {};
-  int n = lib ? LoadStringA(lib, id, buffer, kSkinStringBuffer) : 0;
-  return n > 0 ? TText(buffer, n) : TText();
-}
 }  // namespace
 
 TText KeyName(uint32_t code) {
@@ -55,12 +50,11 @@ void AddAllKeys(TFormRecord* r) {
 }
 
 void ReadSkinStrings(const TText& path, TSkin& skin) {
-  HMODULE lib = LoadLibraryExA(path.c_str(), nullptr,
-                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  if (!lib) lib = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  skin.String1 = LoadSkinString(lib, 1);
-  skin.String2 = LoadSkinString(lib, 2);
-  if (lib) FreeLibrary(lib);
+  static const uint16_t kIds[] = {1, 2};
+  TText strings[2];
+  ReadStringResources(path.c_str(), kIds, 2, strings);
+  skin.String1 = strings[0];
+  skin.String2 = strings[1];
 }
 
 void EnumerateSkins(const TText& folder) {

@@ -1,5 +1,6 @@
 // The real program as a process, its resources, and skins read as data.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -196,4 +197,66 @@ TEST(RuntimeErrors, EachFatalFaultShowsItsNumberAndAddressAndExitsWithIt) {
   TFaultReport clean = RunFault("none");
   EXPECT_EQ(clean.exitCode, 0u);
   EXPECT_EQ(clean.text, "");
+}
+
+namespace {
+
+// What the system's loader reads from the same file, for comparison.
+std::string LoadedString(const std::string& path, UINT id) {
+  HMODULE lib = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  char buf[255] = "";
+  int n = lib ? LoadStringA(lib, id, buf, sizeof buf) : 0;
+  if (lib) FreeLibrary(lib);
+  return std::string(buf, n > 0 ? n : 0);
+}
+
+}  // namespace
+
+TEST(Skins, StringsReadFromTheFileMatchTheLoader) {
+  std::string dist = WinPath(VCONFIG_DIST_DIR) + "\\Skins\\";
+  std::string odd = WinPath(VCONFIG_ODD_SKINS_DIR) + "\\";
+  for (std::string path : {dist + "Classic.vsk", dist + "Night.vsk", TestFolder() + "evil.vsk",
+                           odd + "OneString.vsk", odd + "LongStrings.vsk"}) {
+    SCOPED_TRACE(path);
+    TSkin skin;
+    ReadSkinStrings(path, skin);
+    EXPECT_EQ(std::string(skin.String1), LoadedString(path, 1));
+    EXPECT_EQ(std::string(skin.String2), LoadedString(path, 2));
+    EXPECT_FALSE(skin.String1.empty());
+  }
+  TSkin lonely;
+  ReadSkinStrings(odd + "LongStrings.vsk", lonely);
+  EXPECT_EQ(lonely.String1.size(), 254u) << "cut as a 255-byte buffer cuts";
+}
+
+TEST(Skins, DamagedFilesGiveEmptyOrWholeStrings) {
+  std::string classic = ReadFileBytes(WinPath(VCONFIG_DIST_DIR) + "\\Skins\\Classic.vsk");
+  ASSERT_GT(classic.size(), 512u);
+  std::string path = TestFolder() + "damaged.vsk";
+  int whole = 0;
+  // Every length the file can be cut to, then deterministic corruption of single bytes.
+  for (size_t n = 0;; n = std::min(classic.size(), n + (n < 1024 ? 1 : 7))) {
+    WriteFileBytes(path, classic.substr(0, n));
+    TSkin skin;
+    ReadSkinStrings(path, skin);
+    bool full = skin.String1 == "Classic" && skin.String2 == "Default";
+    bool none = skin.String1.empty() && skin.String2.empty();
+    bool first = skin.String1 == "Classic" && skin.String2.empty();
+    ASSERT_TRUE(full || none || first) << "cut at " << n;
+    whole += full;
+    if (n == classic.size()) break;
+  }
+  EXPECT_GT(whole, 0) << "the complete file reads";
+  uint32_t seed = 12345;
+  for (int i = 0; i < 400; ++i) {
+    std::string bad = classic;
+    for (int k = 0; k < 3; ++k) {
+      seed = seed * 1103515245u + 12345u;
+      bad[(seed >> 8) % bad.size()] = static_cast<char>(seed >> 24);
+    }
+    WriteFileBytes(path, bad);
+    TSkin skin;
+    ReadSkinStrings(path, skin);  // must simply return
+    EXPECT_LE(skin.String1.size(), 254u);
+  }
 }
