@@ -156,6 +156,12 @@ def expect_odd(items):
     check(len(items) == 10 + os.path.exists(args.other_arch_skin), f"every file is listed: {len(items)}")
 
 
+def no_skins_folder():
+    folder = tools.folder("skins-none", skins=False)
+    values = run_ok(folder, lambda p, c: check(c["SkinCombo"].count == 0, "an empty skin list"))
+    check(values["Skin"] == "", f"Skin={values['Skin']!r}")
+
+
 def many_skins(skins):
     for i in range(500):
         shutil.copy(classic(), os.path.join(skins, f"Skin{i:03}.vsk"))
@@ -265,6 +271,7 @@ def main():
         ("a settings file that is a folder", folder_as_file),
         ("a read-only settings file", read_only_file),
         ("odd skin files", skins_case("odd", odd_skins, expect_odd)),
+        ("no Skins folder", no_skins_folder),
         ("500 skins", skins_case("500", many_skins,
                                  lambda items: check(len(items) == 502, f"{len(items)} listed"))),
         ("skin names near MAX_PATH", skins_case(

@@ -7,6 +7,9 @@
 #include "ui/formrecord.h"
 #include "wincontrols/controls/operations.h"
 #include "wincontrols/controls/geometry.h"
+#include "wincontrols/controls/tabpages.h"
+#include "wincontrols/gdi/drawcontext.h"
+#include "wincontrols/gdi/gditool.h"
 #include "wincontrols/dispatch/dispatch.h"
 #include "wincontrols/dispatch/globals.h"
 #include "wincontrols/storage/registry.h"
@@ -185,50 +188,159 @@ TEST_F(SettingsWindow, BalanceTextRule) {
   EXPECT_EQ(GetText(r->BalanceEdit), "-5");
 }
 
+namespace {
+
+// One row of the window's control table. Sizes: kAuto follows the text (label: extent + 1, 1;
+// check box: extent + 24, 6), kAny is the constructor's default and not checked here.
+constexpr int kAuto = -1, kAny = -2;
+enum TKind { kTabs, kGroup, kListCombo, kEditCombo, kSpin, kNumberEdit, kLabel, kCheck, kPush };
+
 struct TExpected {
   TControl* TFormRecord::*field;
-  const char* cls;
-  int left, top, width, height;  // -1: not checked
+  TControl* TFormRecord::*parent;  // nullptr: a page of the tab control, given by page
+  int page;
+  TKind kind;
+  int left, top, width, height;
   const char* text;
 };
 
-TEST_F(SettingsWindow, ControlsStandWhereTheTableSays) {
+using R = TFormRecord;
+const TExpected kRows[] = {
+    {&R::SettingsTabs, &R::SettingsForm, -1, kTabs, 8, 8, 336, 304, ""},
+    {&R::DeviceGroup, nullptr, 0, kGroup, 12, 14, 304, 60, "Устройство для управления"},
+    {&R::DeviceCombo, &R::DeviceGroup, -1, kListCombo, 40, 24, 224, kAny, "Первичное устройство"},
+    {&R::BalanceGroup, nullptr, 0, kGroup, 12, 86, 304, 60, "Баланс каналов"},
+    {&R::BalanceSpin, &R::BalanceGroup, -1, kSpin, 72, 24, 16, 19, ""},
+    {&R::BalanceEdit, &R::BalanceGroup, -1, kNumberEdit, 40, 24, 32, 19, "50"},
+    {&R::StepGroup, nullptr, 0, kGroup, 12, 158, 304, 60, "Шаг изменения громкости"},
+    {&R::StepRangeLabel, &R::StepGroup, -1, kLabel, 168, 28, kAuto, kAuto, "(от 0 до 65535)"},
+    {&R::StepCombo, &R::StepGroup, -1, kEditCombo, 40, 24, 120, kAny, "5000 (нормально)"},
+    {&R::AutostartCheck, nullptr, 0, kCheck, 12, 230, 152, 22, "Автозагрузка программы"},
+    {&R::SkinGroup, nullptr, 1, kGroup, 12, 14, 304, 60, "Скин индикатора в трее"},
+    {&R::SkinCombo, &R::SkinGroup, -1, kListCombo, 40, 24, 224, kAny, nullptr},
+    {&R::BalloonHintCheck, nullptr, 1, kCheck, 12, 94, kAuto, kAuto, "Всплывающая подсказка"},
+    {&R::WheelGroup, nullptr, 2, kGroup, 12, 14, 304, 80, "Управление громкостью"},
+    {&R::WheelModLabel, &R::WheelGroup, -1, kLabel, 16, 49, kAuto, kAuto, "Колесико мыши +"},
+    {&R::WheelOverIconCheck, &R::WheelGroup, -1, kCheck, 16, 23, kAuto, kAuto, "Колесико мыши над значком в трее"},
+    {&R::WheelCtrlCheck, &R::WheelGroup, -1, kCheck, 115, 48, kAuto, kAuto, "Ctrl"},
+    {&R::WheelAltCheck, &R::WheelGroup, -1, kCheck, 160, 48, kAuto, kAuto, "Alt"},
+    {&R::WheelShiftCheck, &R::WheelGroup, -1, kCheck, 200, 48, kAuto, kAuto, "Shift"},
+    {&R::TrayActionsGroup, nullptr, 2, kGroup, 12, 110, 304, 152, "Действия над иконкой в трее"},
+    {&R::ClickLabel, &R::TrayActionsGroup, -1, kLabel, 16, 28, kAuto, kAuto, "Одиночный клик:"},
+    {&R::DClickLabel, &R::TrayActionsGroup, -1, kLabel, 16, 60, kAuto, kAuto, "Двойной клик:"},
+    {&R::MClickLabel, &R::TrayActionsGroup, -1, kLabel, 16, 92, kAuto, kAuto, "Средняя кнопка:"},
+    {&R::PrimaryOnlyLabel, &R::TrayActionsGroup, -1, kLabel, 16, 120, kAuto, kAuto, "* Только для первичного устройства"},
+    {&R::ClickCombo, &R::TrayActionsGroup, -1, kListCombo, 116, 24, 164, kAny, "Стандартный регулятор*"},
+    {&R::DClickCombo, &R::TrayActionsGroup, -1, kListCombo, 116, 56, 164, kAny, "Стандартный микшер"},
+    {&R::MClickCombo, &R::TrayActionsGroup, -1, kListCombo, 116, 88, 164, kAny, "Выкл. / вкл. звук"},
+    {&R::UpKeyGroup, nullptr, 3, kGroup, 12, 14, 304, 60, "Увеличить громкость"},
+    {&R::UpCtrlCheck, &R::UpKeyGroup, -1, kCheck, 24, 24, kAuto, kAuto, "Ctrl"},
+    {&R::UpAltCheck, &R::UpKeyGroup, -1, kCheck, 69, 24, kAuto, kAuto, "Alt"},
+    {&R::UpShiftCheck, &R::UpKeyGroup, -1, kCheck, 110, 24, kAuto, kAuto, "Shift"},
+    {&R::UpWinCheck, &R::UpKeyGroup, -1, kCheck, 161, 24, kAuto, kAuto, "Win"},
+    {&R::UpKeyCombo, &R::UpKeyGroup, -1, kListCombo, 208, 23, 74, kAny, "Нет"},
+    {&R::DownKeyGroup, nullptr, 3, kGroup, 12, 94, 304, 60, "Уменьшить громкость"},
+    {&R::DownCtrlCheck, &R::DownKeyGroup, -1, kCheck, 24, 24, kAuto, kAuto, "Ctrl"},
+    {&R::DownAltCheck, &R::DownKeyGroup, -1, kCheck, 69, 24, kAuto, kAuto, "Alt"},
+    {&R::DownShiftCheck, &R::DownKeyGroup, -1, kCheck, 110, 24, kAuto, kAuto, "Shift"},
+    {&R::DownWinCheck, &R::DownKeyGroup, -1, kCheck, 160, 24, kAuto, kAuto, "Win"},
+    {&R::DownKeyCombo, &R::DownKeyGroup, -1, kListCombo, 206, 23, 74, kAny, "Нет"},
+    {&R::MuteKeyGroup, nullptr, 3, kGroup, 12, 174, 304, 60, "Выкл. / вкл. звук"},
+    {&R::MuteCtrlCheck, &R::MuteKeyGroup, -1, kCheck, 24, 24, kAuto, kAuto, "Ctrl"},
+    {&R::MuteAltCheck, &R::MuteKeyGroup, -1, kCheck, 69, 24, kAuto, kAuto, "Alt"},
+    {&R::MuteShiftCheck, &R::MuteKeyGroup, -1, kCheck, 110, 24, kAuto, kAuto, "Shift"},
+    {&R::MuteWinCheck, &R::MuteKeyGroup, -1, kCheck, 160, 24, kAuto, kAuto, "Win"},
+    {&R::MuteKeyCombo, &R::MuteKeyGroup, -1, kListCombo, 206, 23, 74, kAny, "Нет"},
+    {&R::AuthorLabel, nullptr, 4, kLabel, 12, 62, kAuto, kAuto, "Автор: команда проекта Vorduna"},
+    {&R::CopyrightLabel, nullptr, 4, kLabel, 84, 248, kAuto, kAuto, "© 2026 проект Vorduna"},
+    {&R::IconsLabel, nullptr, 4, kLabel, 12, 80, kAuto, kAuto, "Иконки: команда проекта Vorduna"},
+    {&R::TitleLabel, nullptr, 4, kLabel, 12, 14, kAuto, kAuto, "Vorduna"},
+    {&R::VersionLabel, nullptr, 4, kLabel, 12, 30, kAuto, kAuto, nullptr},
+    {&R::ContactsGroup, nullptr, 4, kGroup, 12, 110, 304, 86, "Координаты"},
+    {&R::IcqNumberLabel, &R::ContactsGroup, -1, kLabel, 103, 60, kAuto, kAuto, nullptr},
+    {&R::IcqCaptionLabel, &R::ContactsGroup, -1, kLabel, 24, 56, kAuto, kAuto, "ICQ:"},
+    {&R::MailLinkLabel, &R::ContactsGroup, -1, kLabel, 103, 40, kAuto, kAuto, nullptr},
+    {&R::MailCaptionLabel, &R::ContactsGroup, -1, kLabel, 24, 40, kAuto, kAuto, "E-Mail/Jabber:"},
+    {&R::WebLinkLabel, &R::ContactsGroup, -1, kLabel, 103, 24, kAuto, kAuto, nullptr},
+    {&R::WebCaptionLabel, &R::ContactsGroup, -1, kLabel, 24, 24, kAuto, kAuto, "Web:"},
+    {&R::OkButton, &R::SettingsForm, -1, kPush, 112, 320, 75, 25, "&OK"},
+    {&R::CancelButton, &R::SettingsForm, -1, kPush, 192, 320, 75, 25, "&Отмена"},
+    {&R::ApplyButton, &R::SettingsForm, -1, kPush, 272, 320, 75, 25, "&Применить"},
+};
+
+const char* ClassOf(TKind kind) {
+  switch (kind) {
+    case kTabs: return "obj_SysTabControl32";
+    case kListCombo: case kEditCombo: return "obj_COMBOBOX";
+    case kSpin: return "obj_msctls_updown32";
+    case kNumberEdit: return "obj_EDIT";
+    case kLabel: return "obj_STATIC";
+    default: return "obj_BUTTON";
+  }
+}
+
+}  // namespace
+
+TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
   Build();
-  const TExpected rows[] = {
-      {&TFormRecord::SettingsTabs, "obj_SysTabControl32", 8, 8, 336, 304, nullptr},
-      {&TFormRecord::DeviceGroup, "obj_BUTTON", 12, 14, 304, 60, "Устройство для управления"},
-      {&TFormRecord::DeviceCombo, "obj_COMBOBOX", 40, 24, 224, -1, "Первичное устройство"},
-      {&TFormRecord::BalanceEdit, "obj_EDIT", 40, 24, 32, 19, "50"},
-      {&TFormRecord::BalanceSpin, "obj_msctls_updown32", 72, 24, 16, 19, nullptr},
-      {&TFormRecord::StepRangeLabel, "obj_STATIC", 168, 28, -1, -1, "(от 0 до 65535)"},
-      {&TFormRecord::AutostartCheck, "obj_BUTTON", 12, 230, 152, 22, "Автозагрузка программы"},
-      {&TFormRecord::UpWinCheck, "obj_BUTTON", 161, 24, -1, -1, "Win"},
-      {&TFormRecord::UpKeyCombo, "obj_COMBOBOX", 208, 23, 74, -1, "Нет"},
-      {&TFormRecord::DownKeyCombo, "obj_COMBOBOX", 206, 23, 74, -1, "Нет"},
-      {&TFormRecord::OkButton, "obj_BUTTON", 112, 320, 75, 25, "&OK"},
-      {&TFormRecord::CancelButton, "obj_BUTTON", 192, 320, 75, 25, "&Отмена"},
-      {&TFormRecord::ApplyButton, "obj_BUTTON", 272, 320, 75, 25, "&Применить"},
-  };
-  for (const TExpected& e : rows) {
+  ASSERT_EQ(sizeof kRows / sizeof kRows[0], 60u) << "the 60 controls of the window";
+  int lastId = 0;
+  for (const TExpected& e : kRows) {
     TControl* c = r->*e.field;
+    HWND w = GetHandle(c);
+    SCOPED_TRACE(testing::Message() << "control at " << e.left << "," << e.top << " " << (e.text ? e.text : ""));
     char cls[64];
-    GetClassNameA(GetHandle(c), cls, sizeof cls);
-    SCOPED_TRACE(cls);
-    EXPECT_STREQ(cls, e.cls);
+    GetClassNameA(w, cls, sizeof cls);
+    EXPECT_STREQ(cls, ClassOf(e.kind));
+    TControl* parent = e.parent ? r->*e.parent : GetPage(r->SettingsTabs, e.page);
+    EXPECT_EQ(GetParent(w), GetHandle(parent)) << "parent";
+    EXPECT_GT(GetDlgCtrlID(w), lastId) << "identifiers follow the creation order";
+    lastId = GetDlgCtrlID(w);
     RECT b = GetBounds(c);
     EXPECT_EQ(b.left, e.left);
     EXPECT_EQ(b.top, e.top);
-    if (e.width >= 0) {
-      EXPECT_EQ(b.right - b.left, e.width);
+    SIZE extent = {0, 0};
+    if (e.width == kAuto) extent = TextExtent(GetDrawContext(c), GetText(c).c_str(), static_cast<int>(GetText(c).size()));
+    int extraW = e.kind == kCheck ? 24 : 1, extraH = e.kind == kCheck ? 6 : 1;
+    if (e.width != kAny) {
+      EXPECT_EQ(b.right - b.left, e.width == kAuto ? extent.cx + extraW : e.width);
     }
-    if (e.height >= 0) {
-      EXPECT_EQ(b.bottom - b.top, e.height);
+    if (e.height != kAny) {
+      EXPECT_EQ(b.bottom - b.top, e.height == kAuto ? extent.cy + extraH : e.height);
     }
     if (e.text) {
       EXPECT_EQ(GetText(c), e.text);
     }
-    EXPECT_TRUE(c->fStyle & WS_CLIPSIBLINGS);
+    LONG style = GetWindowLongA(w, GWL_STYLE), ex = GetWindowLongA(w, GWL_EXSTYLE);
+    EXPECT_EQ(style & (WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN), WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+    switch (e.kind) {
+      case kGroup: EXPECT_EQ(style & BS_TYPEMASK, BS_GROUPBOX); break;
+      case kCheck: EXPECT_EQ(style & BS_TYPEMASK, BS_AUTOCHECKBOX); EXPECT_TRUE(style & WS_TABSTOP); break;
+      case kPush: EXPECT_TRUE(style & WS_TABSTOP); break;
+      // A combo box draws its sunken edge itself and drops the window's own.
+      case kListCombo: EXPECT_EQ(style & 3, CBS_DROPDOWNLIST); EXPECT_TRUE(c->fExStyle & WS_EX_CLIENTEDGE); break;
+      case kEditCombo: EXPECT_EQ(style & 3, CBS_DROPDOWN); EXPECT_TRUE(c->fExStyle & WS_EX_CLIENTEDGE); break;
+      case kNumberEdit: EXPECT_TRUE(style & ES_NUMBER); EXPECT_TRUE(ex & WS_EX_CLIENTEDGE);
+        EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL)); break;
+      case kLabel: EXPECT_FALSE(ex & WS_EX_CLIENTEDGE); break;
+      default: break;
+    }
   }
+  // Items and current entries.
+  EXPECT_EQ(GetCurIndex(r->SettingsTabs), 0) << "the stored page, here the default";
+  const char* actions[] = {"Нет", "Стандартный регулятор*", "Стандартный микшер", "Выкл. / вкл. звук", "Настройки"};
+  for (TControl* combo : {r->ClickCombo, r->DClickCombo, r->MClickCombo}) {
+    ASSERT_EQ(ItemCount(combo), 5);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(GetItemText(combo, i), actions[i]);
+  }
+  const char* steps[] = {"500 (очень медленно)", "2500 (медленно)", "5000 (нормально)", "7500 (быстро)", "10000 (очень быстро)"};
+  ASSERT_EQ(ItemCount(r->StepCombo), 5);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(GetItemText(r->StepCombo, i), steps[i]);
+  EXPECT_EQ(GetItemText(r->DeviceCombo, 0), "Первичное устройство");
+  EXPECT_EQ(ItemCount(r->DeviceCombo), static_cast<int>(MixerDeviceCount()) + 1);
+  EXPECT_EQ(GetFontStyle(GetFont(r->TitleLabel)) & kFontBold, kFontBold);
+  EXPECT_EQ(r->WebLinkLabel->fTextColor, 0xFF0000u);
+  EXPECT_EQ(r->MailLinkLabel->fTextColor, 0xFF0000u);
   RECT client;
   GetClientRect(r->SettingsForm->fHandle, &client);
   EXPECT_EQ(client.right, 352);
@@ -243,4 +355,37 @@ TEST_F(SettingsWindow, ControlsStandWhereTheTableSays) {
   ASSERT_GE(classic, 0);
   EXPECT_EQ(GetItemText(r->SkinCombo, classic), "Classic (Default)");
   for (size_t i = 1; i < KeyCodeList.size(); ++i) EXPECT_LT(KeyCodeList[i - 1], KeyCodeList[i]);
+}
+
+TEST_F(SettingsWindow, KeyListsAreTheSameInCodeOrderWithExtendedNavigationKeys) {
+  Build();
+  int n = ItemCount(r->UpKeyCombo);
+  ASSERT_GT(n, 40);
+  EXPECT_EQ(GetItemText(r->UpKeyCombo, 0), "Нет");
+  for (TControl* other : {r->DownKeyCombo, r->MuteKeyCombo}) {
+    ASSERT_EQ(ItemCount(other), n);
+    for (int i = 0; i < n; ++i) EXPECT_EQ(GetItemText(other, i), GetItemText(r->UpKeyCombo, i));
+  }
+  for (size_t i = 0; i < KeyCodeList.size(); ++i) {
+    uint16_t code = KeyCodeList[i];
+    EXPECT_TRUE(code == 8 || code == 9 || code == 13 || (code >= 20 && code <= 145)) << code;
+    EXPECT_EQ(GetItemText(r->UpKeyCombo, static_cast<int>(i) + 1), KeyName(code));
+  }
+  // Page Up is named as the extended key, not as the keypad's 9.
+  char plain[64] = "";
+  GetKeyNameTextA(static_cast<LONG>(MapVirtualKeyA(VK_PRIOR, 0) << 16), plain, sizeof plain);
+  EXPECT_NE(KeyName(VK_PRIOR), plain);
+  EXPECT_FALSE(KeyName(VK_PRIOR).empty());
+}
+
+TEST_F(SettingsWindow, TwoDevicesOfOneNameSelectTheLater) {
+  // The harness's PulseAudio gives Wine an output and an input mixer of the same name.
+  uint32_t count = MixerDeviceCount();
+  int first = -1, later = -1;
+  for (uint32_t a = 0; a < count && later < 0; ++a)
+    for (uint32_t b = a + 1; b < count; ++b)
+      if (MixerDeviceName(a) == MixerDeviceName(b)) { first = static_cast<int>(a); later = static_cast<int>(b); }
+  ASSERT_GE(later, 0) << "no two mixer devices of one name: is the PulseAudio null sink running?";
+  Build("[General]\r\nDevice=" + std::string(MixerDeviceName(static_cast<uint32_t>(first))) + "\r\n");
+  EXPECT_EQ(GetCurIndex(r->DeviceCombo), later + 1);
 }
