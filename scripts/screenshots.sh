@@ -9,5 +9,5 @@ cmake --build --preset "$VCONFIG_PRESET"
 mkdir -p docs
 build=build/$VCONFIG_PRESET
 VCONFIG_SCREENSHOTS=$PWD/docs scripts/harness.sh "$build" python3 tests/e2e/run_e2e.py \
-  --dist "$build/dist" --tools "$build/tests/e2e" --work "$build/tests/e2e/work" "first start"
+  --dist "$build/dist" --tools "$build/tests/e2e" --work "$build/tests/e2e/work"
 ls docs/page-*.png

@@ -201,10 +201,16 @@ class Holder:
 class Program:
     """One run of VConfig.exe from its folder."""
 
-    def __init__(self, tools, folder):
+    def __init__(self, tools, folder, desktop=False):
         self.tools = tools
         self.folder = folder
-        self.proc = _track(subprocess.Popen([WINE, os.path.join(folder, "VConfig.exe")], cwd=folder,
+        # In a Wine desktop the window gets the frame Windows would draw (there is no window
+        # manager on Xvfb); real keys and clicks then go to the desktop, not to the window.
+        # Windows of another desktop are out of the automation client's reach, so there only
+        # keys and the screen serve. (explorer hands the program over and ends at once.)
+        self.desktop = desktop
+        start = ["explorer", "/desktop=VConfig,800x600"] if desktop else []
+        self.proc = _track(subprocess.Popen([WINE, *start, os.path.join(folder, "VConfig.exe")], cwd=folder,
                                      stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                      stderr=subprocess.PIPE))
         self.stderr = b""
@@ -223,7 +229,7 @@ class Program:
     def wait_ready(self, timeout=60):
         """Until the window is visible with its last control present."""
         def ready():
-            if self.proc.poll() is not None:
+            if self.proc.poll() is not None and not self.desktop:
                 raise Failure(f"the program ended at start with code {self.proc.returncode}")
             rc, out = self.tools.probe("dump")
             return rc == 0 and f"{ID['ApplyButton']}\t" in out
@@ -261,8 +267,10 @@ class Program:
         return out if rc == 0 else None
 
     def x_window(self):
+        name = "Wine desktop" if self.desktop else "Vorduna: "
+
         def search():
-            r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Vorduna: "],
+            r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
                                capture_output=True, text=True)
             return r.stdout.split()
         return wait_until(search, 30, "the X window")[-1]
@@ -286,14 +294,12 @@ class Program:
                        check=True, timeout=30)
 
     def screenshot(self, path):
-        """Saves the window as it is on the screen."""
-        rc, out = self.tools.probe("window")
-        check(rc == 0, "no window to photograph")
-        left, top, right, bottom = (int(v) for v in out.split(","))
-        time.sleep(0.5)  # let it paint
+        """Saves the window as it is on the screen: in a Wine desktop, that desktop trimmed
+        down to the window on it."""
+        time.sleep(0.7)  # let it paint
         xwd = subprocess.run(["xwd", "-root", "-silent"], capture_output=True, check=True).stdout
-        subprocess.run(["convert", "xwd:-", "-crop", f"{right - left}x{bottom - top}+{left}+{top}",
-                        "+repage", path], input=xwd, check=True)
+        subprocess.run(["convert", "xwd:-", "-crop", "800x600+0+0", "+repage", "-fuzz", "2%",
+                        "-trim", "+repage", path], input=xwd, check=True)
 
     def wait_exit(self, timeout=30):
         try:

@@ -4,7 +4,9 @@ program would see it (the file's bytes, the registry, the reload notices, the ex
 Run inside the test harness (Xvfb, Wine prefix, PulseAudio null sink)."""
 import argparse
 import os
+import subprocess
 import sys
+import time
 
 from driver import (DEFAULT_FILE, ENC, Holder, Peer, Program, Suite, Tools, check, wait_until,
                     well_formed, winpath)
@@ -59,18 +61,32 @@ def first_start_defaults():
         for mod in ("Ctrl", "Alt", "Shift", "Win"):
             expect(c, prefix + mod + "Check", check=0)
     expect(c, "TitleLabel", text="Vorduna")
-    shots = os.environ.get("VCONFIG_SCREENSHOTS")
     for page in (1, 2, 3, 4, 0):
         p.page(page)
         check(shown_page(p.controls()) == page, f"page {page} shows alone")
-        if shots:
-            p.screenshot(os.path.join(shots, f"page-{page}.png"))
     p.focus_x()
     p.keys("Return")
     check(p.wait_exit() == 0, "exit code 0")
     check(p.ini_bytes() == DEFAULT_FILE.encode(ENC), f"default file: {p.ini_bytes()!r}")
     check(peer.notices() == 1, f"one notice, got {peer.notices()}")
     check(peer.file_at(1) == DEFAULT_FILE.encode(ENC), "the file was complete before the notice")
+
+
+def screenshots(shots):
+    """The five pages in a Wine desktop, which draws the window's frame as Windows would."""
+    def scenario():
+        folder = tools.folder("screenshots")
+        p = Program(tools, folder, desktop=True)
+        p.focus_x()
+        time.sleep(2)
+        p.keys("shift+Tab")  # from the first control of the page back to the tabs
+        for page in range(5):
+            p.screenshot(os.path.join(shots, f"page-{page}.png"))
+            p.keys("Right")
+        p.keys("Escape")
+        wait_until(lambda: subprocess.run(["xdotool", "search", "--name", "Wine desktop"],
+                                          capture_output=True).returncode != 0, 30, "the end")
+    return scenario
 
 
 def round_trip():
@@ -320,6 +336,9 @@ def main():
         ("a hung window does not hold OK", notice_with_hung_window),
         ("a locked file: message box, window open, nothing lost", unwritable_file),
     ]
+    shots = os.environ.get("VCONFIG_SCREENSHOTS")
+    if shots:
+        scenarios = [("screenshots of the five pages", screenshots(shots))]
     suite = Suite()
     for name, scenario in scenarios:
         if not args.only or any(o in name for o in args.only):
