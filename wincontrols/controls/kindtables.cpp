@@ -5,8 +5,9 @@
 #include "../objects/kindtable.h"
 #include "operations.h"
 
-namespace {
 void ClearText(TControl* c) { SetText(c, TText()); }
+
+namespace {
 void ResetCombo(TControl* c) { Perform(c, CB_RESETCONTENT, 0, 0); }
 }  // namespace
 

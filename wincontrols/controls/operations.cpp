@@ -14,10 +14,6 @@
 
 namespace {
 
-LRESULT SendKind(TControl* c, UINT message, WPARAM wParam, LPARAM lParam) {
-  return Perform(c, message, wParam, lParam);
-}
-
 LPARAM TextParam(const TText& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
 
 void Fire(TControl* c, const TNotifyEvent& ev) {
@@ -68,23 +64,23 @@ void ClearContent(TControl* c) { c->fKind.ClearProc(c); }
 
 int ItemCount(TControl* c) {
   if (!c->fKind.MsgGetCount) return 0;
-  return static_cast<int>(SendKind(c, c->fKind.MsgGetCount, 0, 0));
+  return static_cast<int>(Perform(c, c->fKind.MsgGetCount, 0, 0));
 }
 
 TText GetItemText(TControl* c, int index) {
   const TKindTable& k = c->fKind;
   WPARAM pos = static_cast<WPARAM>(index);
-  if (k.MsgItemIndexB) pos = static_cast<WPARAM>(SendKind(c, k.MsgItemIndexB, index, 0));
+  if (k.MsgItemIndexB) pos = static_cast<WPARAM>(Perform(c, k.MsgItemIndexB, index, 0));
   WPARAM line = pos;
-  if (k.MsgItemFromCharB) line = static_cast<WPARAM>(SendKind(c, k.MsgItemFromCharB, pos, 0));
+  if (k.MsgItemFromCharB) line = static_cast<WPARAM>(Perform(c, k.MsgItemFromCharB, pos, 0));
   if (!k.MsgGetItemLength) return TText();
-  int length = static_cast<int>(SendKind(c, k.MsgGetItemLength, pos, 0));
+  int length = static_cast<int>(Perform(c, k.MsgGetItemLength, pos, 0));
   if (length <= 0) return TText();
   // EM_GETLINE takes the buffer size from its first word; CB_GETLBTEXT overwrites it.
   TText buffer;
   buffer.resize(static_cast<size_t>(length) + 4);
   *reinterpret_cast<uint32_t*>(&buffer[0]) = static_cast<uint32_t>(length + 1);
-  if (k.MsgGetItemText) SendKind(c, k.MsgGetItemText, line, reinterpret_cast<LPARAM>(&buffer[0]));
+  if (k.MsgGetItemText) Perform(c, k.MsgGetItemText, line, reinterpret_cast<LPARAM>(&buffer[0]));
   buffer[length] = '\0';
   buffer.resize(strlen(buffer.c_str()));
   return buffer;
@@ -93,11 +89,11 @@ TText GetItemText(TControl* c, int index) {
 void SetItemText(TControl* c, int index, const TText& text) {
   const TKindTable& k = c->fKind;
   if (k.MsgSetItemText) {
-    int start = static_cast<int>(SendKind(c, k.MsgItemIndexB, index, 0));
-    int next = static_cast<int>(SendKind(c, k.MsgItemIndexB, index + 1, 0));
+    int start = static_cast<int>(Perform(c, k.MsgItemIndexB, index, 0));
+    int next = static_cast<int>(Perform(c, k.MsgItemIndexB, index + 1, 0));
     SelectItem(c, start);
     SetSelLength(c, next - start);
-    SendKind(c, k.MsgSetItemText, 0, TextParam(text));
+    Perform(c, k.MsgSetItemText, 0, TextParam(text));
   } else if (k.MsgDeleteItem) {
     int current = GetCurIndex(c);
     LPARAM data = GetItemData(c, index);
@@ -110,7 +106,7 @@ void SetItemText(TControl* c, int index, const TText& text) {
 
 int AddItem(TControl* c, const TText& text) {
   if (c->fKind.MsgAddItem) {
-    int result = static_cast<int>(SendKind(c, c->fKind.MsgAddItem, 0, TextParam(text)));
+    int result = static_cast<int>(Perform(c, c->fKind.MsgAddItem, 0, TextParam(text)));
     if (ItemCount(c) == 1) SelectItem(c, 0);  // the first item of an empty list is current
     return result;
   }
@@ -120,26 +116,26 @@ int AddItem(TControl* c, const TText& text) {
 
 int InsertItem(TControl* c, int index, const TText& text) {
   if (!c->fKind.MsgInsertItem) return -1;
-  return static_cast<int>(SendKind(c, c->fKind.MsgInsertItem, index, TextParam(text)));
+  return static_cast<int>(Perform(c, c->fKind.MsgInsertItem, index, TextParam(text)));
 }
 
 void DeleteItem(TControl* c, int index) {
-  if (c->fKind.MsgDeleteItem) SendKind(c, c->fKind.MsgDeleteItem, index, 0);
+  if (c->fKind.MsgDeleteItem) Perform(c, c->fKind.MsgDeleteItem, index, 0);
 }
 
 LPARAM GetItemData(TControl* c, int index) {
   if (!c->fKind.MsgGetItemData) return 0;
-  return SendKind(c, c->fKind.MsgGetItemData, index, 0);
+  return Perform(c, c->fKind.MsgGetItemData, index, 0);
 }
 
 void SetItemData(TControl* c, int index, LPARAM value) {
-  if (c->fKind.MsgSetItemData) SendKind(c, c->fKind.MsgSetItemData, index, value);
+  if (c->fKind.MsgSetItemData) Perform(c, c->fKind.MsgSetItemData, index, value);
 }
 
 int GetCurIndex(TControl* c) {
   UINT msg = c->fKind.MsgGetCurIndex;
   if (!msg) return c->fCurPage;
-  return static_cast<int>(SendKind(c, msg, msg == EM_LINEINDEX ? static_cast<WPARAM>(-1) : 0, 0));
+  return static_cast<int>(Perform(c, msg, msg == EM_LINEINDEX ? static_cast<WPARAM>(-1) : 0, 0));
 }
 
 void SetCurIndex(TControl* c, int index) {
@@ -148,7 +144,7 @@ void SetCurIndex(TControl* c, int index) {
     SelectItem(c, index);
     return;
   }
-  SendKind(c, msg, index, 0);
+  Perform(c, msg, index, 0);
   if (msg == TCM_SETCURSEL) {
     // TCM_SETCURSEL sends no notification: the page logic runs as for a click.
     NMHDR hdr = {};
@@ -160,9 +156,9 @@ void SetCurIndex(TControl* c, int index) {
 
 void SelectItem(TControl* c, int index) {
   if (c->fKind.MsgSetCurIndex) {
-    SendKind(c, c->fKind.MsgSetCurIndex, index, 0);
+    Perform(c, c->fKind.MsgSetCurIndex, index, 0);
   } else if (c->fKind.MsgSetSel) {
-    SendKind(c, c->fKind.MsgSetSel, index, index);
+    Perform(c, c->fKind.MsgSetSel, index, index);
   } else {
     c->fCurPage = index;
     Invalidate(c);
@@ -172,14 +168,14 @@ void SelectItem(TControl* c, int index) {
 int GetSelStart(TControl* c) {
   if (!c->fKind.MsgGetSel) return 0;
   DWORD start = 0;
-  SendKind(c, c->fKind.MsgGetSel, reinterpret_cast<WPARAM>(&start), 0);
+  Perform(c, c->fKind.MsgGetSel, reinterpret_cast<WPARAM>(&start), 0);
   return static_cast<int>(start);
 }
 
 void SetSelLength(TControl* c, int length) {
   int start = GetSelStart(c);
   int end = length < 0 ? -1 : start + length;
-  if (c->fKind.MsgSetSel) SendKind(c, c->fKind.MsgSetSel, start, end);
+  if (c->fKind.MsgSetSel) Perform(c, c->fKind.MsgSetSel, start, end);
 }
 
 bool IsChecked(TControl* c) { return Perform(c, BM_GETCHECK, 0, 0) != 0; }

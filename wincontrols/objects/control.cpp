@@ -10,7 +10,6 @@
 #include "../gdi/gditool.h"
 
 static bool NoHandlers(TControl*, TMsg&, LRESULT&) { return false; }
-static void ClearText(TControl* c) { SetText(c, TText()); }
 
 void TControl::Init() {
   fHandlerChain = NoHandlers;

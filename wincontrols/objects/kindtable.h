@@ -31,6 +31,9 @@ struct TKindTable {
   uint16_t AutoSizeExtraY;
 };
 
+// The clearing step of the kinds that hold one text: empties it.
+void ClearText(TControl* c);
+
 extern const TKindTable ButtonKind;
 extern const TKindTable StaticKind;
 extern const TKindTable EditKind;
