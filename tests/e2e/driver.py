@@ -380,3 +380,14 @@ class Suite:
     def finish(self):
         print(f"{self.passed} passed, {self.failed} failed", flush=True)
         return 0 if self.failed == 0 and self.passed > 0 else 1
+
+
+def run_suite(tools, cases, only):
+    """Runs the cases whose names contain one of only (all without), leaves the prefix's Run
+    value as it found none, and returns the exit code."""
+    suite = Suite()
+    for name, case in cases:
+        if not only or any(o in name for o in only):
+            suite.run(name, case)
+    tools.reg_delete()
+    return suite.finish()

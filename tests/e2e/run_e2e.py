@@ -8,7 +8,7 @@ import subprocess
 import sys
 import time
 
-from driver import (DEFAULT_FILE, ENC, Holder, Peer, Program, Suite, Tools, check, wait_until,
+from driver import (run_suite, DEFAULT_FILE, ENC, Holder, Peer, Program, Tools, check, wait_until,
                     well_formed, winpath)
 
 tools = None
@@ -339,12 +339,7 @@ def main():
     shots = os.environ.get("VCONFIG_SCREENSHOTS")
     if shots:
         scenarios = [("screenshots of the five pages", screenshots(shots))]
-    suite = Suite()
-    for name, scenario in scenarios:
-        if not args.only or any(o in name for o in args.only):
-            suite.run(name, scenario)
-    tools.reg_delete()
-    return suite.finish()
+    return run_suite(tools, scenarios, args.only)
 
 
 if __name__ == "__main__":

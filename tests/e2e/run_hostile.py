@@ -11,7 +11,7 @@ import shutil
 import subprocess
 import sys
 
-from driver import (DEFAULT_FILE, ENC, Peer, Program, Suite, Tools, check, wait_until,
+from driver import (run_suite, DEFAULT_FILE, ENC, Peer, Program, Tools, check, wait_until,
                     well_formed, winpath)
 
 tools = None
@@ -286,12 +286,7 @@ def main():
         ("100 Apply presses", hundred_applies),
         ("20 start/close cycles", start_close_cycles),
     ]
-    suite = Suite()
-    for name, case in cases:
-        if not args.only or any(o in name for o in args.only):
-            suite.run(name, case)
-    tools.reg_delete()
-    return suite.finish()
+    return run_suite(tools, cases, args.only)
 
 
 if __name__ == "__main__":
