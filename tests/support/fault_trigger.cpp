@@ -1,13 +1,16 @@
-// Test-only program: installs the program's fatal-error handling, then commits the fault named
-// by its first argument. Never part of VConfig.exe.
+// Test-only program: built with the program's fatal-error handling (its handlers, allocation
+// and library failure paths), it commits the fault named by its first argument. Never part of
+// VConfig.exe.
 #include <windows.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <vector>
 
 #include "app/runtime_error.h"
 #include "wincontrols/objects/refobject.h"
+#include "wincontrols/objects/text.h"
 
 namespace {
 
@@ -31,6 +34,12 @@ int main(int argc, char** argv) {
     size_t huge = static_cast<size_t>(-1) / 2;
     char* p = new char[huge];
     p[0] = 1;
+  } else if (!strcmp(what, "text")) {
+    TText text("x");
+    text.resize(static_cast<size_t>(-1) / 2);
+  } else if (!strcmp(what, "vector")) {
+    std::vector<int> list;
+    list.reserve(static_cast<size_t>(-1));  // more than the library allows: a length error
   } else if (!strcmp(what, "object")) {
     TRefObject::operator new(static_cast<size_t>(-1) / 2);
   } else if (!strcmp(what, "access")) {

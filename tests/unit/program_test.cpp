@@ -180,7 +180,8 @@ uintptr_t ParseAddress(const std::string& text, int code) {
 
 TEST(RuntimeErrors, EachFatalFaultShowsItsNumberAndAddressAndExitsWithIt) {
   struct { const char* fault; int code; bool inImage; } cases[] = {
-      {"new", 203, true}, {"object", 203, true}, {"access", 216, true},
+      {"new", 203, true}, {"text", 203, true}, {"vector", 203, true}, {"object", 203, true},
+      {"access", 216, true},
       {"stack", 202, true}, {"divide", 200, true}, {"other", 217, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.fault);
