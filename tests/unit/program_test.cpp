@@ -12,19 +12,19 @@ namespace {
 
 std::string Exe() { return WinPath(VCONFIG_DIST_DIR) + "\\VConfig.exe"; }
 
-HWND FindSettingsWindow(DWORD pid) {
-  struct Search { DWORD pid; HWND found; } s = {pid, nullptr};
+// A visible top-level window of the process, by class (nullptr: any) and title (nullptr: any).
+HWND FindProcessWindow(DWORD pid, const char* cls, const char* title) {
+  struct Search { DWORD pid; const char* cls; const char* title; HWND found; } s = {pid, cls, title, nullptr};
   EnumWindows([](HWND w, LPARAM p) -> BOOL {
     auto* s = reinterpret_cast<Search*>(p);
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
-    char cls[32];
-    GetClassNameA(w, cls, sizeof cls);
-    if (owner == s->pid && lstrcmpA(cls, "obj_Form") == 0 && IsWindowVisible(w)) {
-      s->found = w;
-      return FALSE;
-    }
-    return TRUE;
+    char text[64] = "";
+    if (owner != s->pid || !IsWindowVisible(w)) return TRUE;
+    if (s->cls && (!GetClassNameA(w, text, sizeof text) || lstrcmpA(text, s->cls) != 0)) return TRUE;
+    if (s->title && (GetWindowTextA(w, text, sizeof text), lstrcmpA(text, s->title) != 0)) return TRUE;
+    s->found = w;
+    return FALSE;
   }, reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
@@ -48,7 +48,7 @@ TEST(Program, SecondCopyEndsByItselfAndWritesNothing) {
   PROCESS_INFORMATION first = Start(folder);
   ASSERT_NE(first.hProcess, nullptr);
   HWND window = nullptr;
-  for (int i = 0; i < 300 && !window; ++i, Sleep(100)) window = FindSettingsWindow(first.dwProcessId);
+  for (int i = 0; i < 300 && !window; ++i, Sleep(100)) window = FindProcessWindow(first.dwProcessId, "obj_Form", nullptr);
   ASSERT_NE(window, nullptr);
   HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, "VConfigMutex");
   EXPECT_NE(mutex, nullptr) << "the mutex exists while the first copy runs";
@@ -137,26 +137,17 @@ TFaultReport RunFault(const char* fault) {
   std::string cmd = "\"" + exe + "\" " + fault;
   if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
     return report;
-  struct Search { DWORD pid; HWND box; } s = {pi.dwProcessId, nullptr};
-  for (int i = 0; i < 300 && !s.box && WaitForSingleObject(pi.hProcess, 100) == WAIT_TIMEOUT; ++i) {
-    EnumWindows([](HWND w, LPARAM p) -> BOOL {
-      auto* s = reinterpret_cast<Search*>(p);
-      DWORD owner = 0;
-      GetWindowThreadProcessId(w, &owner);
-      char title[16] = "";
-      GetWindowTextA(w, title, sizeof title);
-      if (owner == s->pid && IsWindowVisible(w) && lstrcmpA(title, "Error") == 0) s->box = w;
-      return s->box == nullptr;
-    }, reinterpret_cast<LPARAM>(&s));
-  }
-  if (s.box) {
-    EnumChildWindows(s.box, [](HWND child, LPARAM p) -> BOOL {
+  HWND box = nullptr;
+  for (int i = 0; i < 300 && !box && WaitForSingleObject(pi.hProcess, 100) == WAIT_TIMEOUT; ++i)
+    box = FindProcessWindow(pi.dwProcessId, nullptr, "Error");
+  if (box) {
+    EnumChildWindows(box, [](HWND child, LPARAM p) -> BOOL {
       char text[128] = "";
       GetWindowTextA(child, text, sizeof text);
       if (strncmp(text, "Runtime", 7) == 0) *reinterpret_cast<std::string*>(p) = text;
       return TRUE;
     }, reinterpret_cast<LPARAM>(&report.text));
-    PostMessageA(s.box, WM_COMMAND, IDOK, 0);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
   }
   WaitForSingleObject(pi.hProcess, 30000);
   GetExitCodeProcess(pi.hProcess, &report.exitCode);
