@@ -21,10 +21,10 @@ void LoadDevice(TFormRecord* r) {
   TText stored = ExchangeStr(SettingsIni, "Device", TText());
   uint32_t count = MixerDeviceCount();
   for (uint32_t id = 0; id < count; ++id) {
-    AddItem(r->DeviceCombo, MixerDeviceName(id));
+    TText name = MixerDeviceName(id);
+    AddItem(r->DeviceCombo, name);
     // Exact match; with several equal names the last one wins.
-    if (GetItemText(r->DeviceCombo, static_cast<int>(id) + 1) == stored)
-      SetCurIndex(r->DeviceCombo, static_cast<int>(id) + 1);
+    if (name == stored) SetCurIndex(r->DeviceCombo, static_cast<int>(id) + 1);
   }
 }
 

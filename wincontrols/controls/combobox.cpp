@@ -19,6 +19,15 @@ LRESULT CallPrevious(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return prev ? CallWindowProcA(prev, hwnd, message, wParam, lParam) : 0;
 }
 
+// Esc or Enter while the list is open: close it; Esc also takes back what was picked in it.
+bool CloseOpenList(TControl* combo, WPARAM key) {
+  if ((key != VK_ESCAPE && key != VK_RETURN) || !SendMessageA(combo->fHandle, CB_GETDROPPEDSTATE, 0, 0))
+    return false;
+  SendMessageA(combo->fHandle, CB_SHOWDROPDOWN, FALSE, 0);
+  if (key == VK_ESCAPE) SendMessageA(combo->fHandle, CB_SETCURSEL, combo->fDropDownIndex, 0);
+  return true;
+}
+
 LRESULT CALLBACK InnerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   TControl* combo = ControlOf(GetParent(hwnd));
   if (!combo) return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -31,10 +40,7 @@ LRESULT CALLBACK InnerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     if (msg.wParam == VK_TAB) {
       if (message != WM_KEYDOWN) return 0;
       if (combo->fNavKeyHandler && combo->fNavKeyHandler(combo, VK_TAB, false)) return 0;
-    } else if (message == WM_CHAR && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN) &&
-               SendMessageA(combo->fHandle, CB_GETDROPPEDSTATE, 0, 0)) {
-      SendMessageA(combo->fHandle, CB_SHOWDROPDOWN, FALSE, 0);
-      if (msg.wParam == VK_ESCAPE) SendMessageA(combo->fHandle, CB_SETCURSEL, combo->fDropDownIndex, 0);
+    } else if (message == WM_CHAR && CloseOpenList(combo, msg.wParam)) {
       return 0;
     }
   } else if (message == WM_SETFOCUS) {
@@ -92,11 +98,8 @@ bool ComboHandler(TControl* combo, TMsg& msg, LRESULT& result) {
     }
     return false;
   }
-  if (msg.message == WM_KEYDOWN && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN) &&
-      SendMessageA(combo->fHandle, CB_GETDROPPEDSTATE, 0, 0)) {
-    // A drop-down list has no inner edit: its own keys follow the inner windows' rule.
-    SendMessageA(combo->fHandle, CB_SHOWDROPDOWN, FALSE, 0);
-    if (msg.wParam == VK_ESCAPE) SendMessageA(combo->fHandle, CB_SETCURSEL, combo->fDropDownIndex, 0);
+  // A drop-down list has no inner edit: its own keys follow the inner windows' rule.
+  if (msg.message == WM_KEYDOWN && CloseOpenList(combo, msg.wParam)) {
     result = 0;
     return true;
   }

@@ -124,14 +124,12 @@ static bool EnterEscapeHook(void* data, TMsg& msg, LRESULT& result) {
   if (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP) return false;
   if (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE) return false;
   // An open combo list keeps Enter and Escape: they close the list, not the window.
-  TControl* owner = form->fFocusedControl;
-  if (owner && owner->fDroppedDown && IsWindow(owner->fHandle) &&
-      SendMessageA(owner->fHandle, CB_GETDROPPEDSTATE, 0, 0))
+  TControl* focused = form->fFocusedControl;
+  if (focused && focused->fDroppedDown && SendMessageA(focused->fHandle, CB_GETDROPPEDSTATE, 0, 0))
     return false;
   TControl* target = nullptr;
   if (msg.wParam == VK_RETURN) {
     TControl* def = form->fDefaultButton;
-    TControl* focused = form->fFocusedControl;
     if (def && IsShowing(def) && IsEnabled(def) &&
         (!focused || (!focused->fIsCancel && !focused->fWantsEnter) || focused == def))
       target = def;
