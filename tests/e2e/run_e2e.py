@@ -247,11 +247,28 @@ def second_copy():
 
 
 def links():
+    # Wine's HKEY_CLASSES_ROOT is the machine's classes: the stand-in goes there, and what was
+    # there before comes back afterwards, so the prefix's browser handler survives the suite.
+    saved = {}
+    for scheme in ("http", "mailto"):
+        key = rf"HKLM\Software\Classes\{scheme}"
+        path = os.path.join(tools.work, f"saved-{scheme}.reg")
+        if tools.wine("reg", "export", key, winpath(path), "/y").returncode == 0:
+            saved[key] = path
+    try:
+        clicked_links()
+    finally:
+        for scheme in ("http", "mailto"):
+            key = rf"HKLM\Software\Classes\{scheme}"
+            tools.wine("reg", "delete", key, "/f")
+            if key in saved:
+                tools.wine("reg", "import", winpath(saved[key]))
+
+
+def clicked_links():
     folder = tools.folder("links")
     log = os.path.join(folder, "urls.log")
     handler = f'"{winpath(os.path.join(tools.tools, "peer.exe"))}" url "{winpath(log)}" "%1"'
-    # Wine's HKEY_CLASSES_ROOT is the machine's classes: the stand-in goes there, in the
-    # suite's own prefix.
     for scheme in ("http", "mailto"):
         key = rf"HKLM\Software\Classes\{scheme}"
         tools.wine("reg", "add", key, "/v", "URL Protocol", "/d", "", "/f", check_rc=True)
