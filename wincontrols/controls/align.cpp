@@ -102,12 +102,6 @@ TControl* SetAutoSize(TControl* c, bool on) {
 }
 
 void AutoSize(TControl* c) {
-  if (!c->fHandle && !c->fText.empty() && c->fFont && FontApplyHook != NoControlProc &&
-      c->fOnTextChanged == AutoSize) {
-    // Creating the window applies the font, and applying the font sizes the control.
-    GetHandle(c);
-    if (c->fHandle) return;
-  }
   TText s = c->fText;
   SIZE size = {0, 0};
   if (!s.empty()) {
