@@ -13,18 +13,8 @@ namespace {
 constexpr int32_t kMaxBalance = 100;
 constexpr size_t kMaxBalanceDigits = 3;
 
-// The shell library is big and only the two links need it: it is loaded on their first click,
-// not at every start.
 void OpenAddress(const TText& address) {
-  typedef HINSTANCE(WINAPI * TShellExecute)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-  static TShellExecute shellExecute = nullptr;
-  if (!shellExecute) {
-    HMODULE shell = LoadLibraryA("shell32.dll");
-    if (shell)
-      shellExecute = reinterpret_cast<TShellExecute>(
-          reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")));
-  }
-  if (shellExecute) shellExecute(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  ShellExecuteA(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 }  // namespace
 

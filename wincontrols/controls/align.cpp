@@ -107,12 +107,7 @@ void AutoSize(TControl* c) {
   if (!s.empty()) {
     if (c->fFont && (GetFontStyle(c->fFont) & kFontItalic)) s += ' ';
     GetHandle(c);
-    TDrawContext* ctx = GetDrawContext(c);
-    bool hadDC = ctx->fDC != nullptr;
-    size = TextExtent(ctx, s.c_str(), static_cast<int>(s.size()));
-    // A device context fetched only to measure goes back at once: a window's own DC is a
-    // costly thing to hold, and most auto-sized controls never draw themselves.
-    if (!hadDC) SetDC(ctx, nullptr);
+    size = TextExtent(GetDrawContext(c), s.c_str(), static_cast<int>(s.size()));
   }
   // One read of the bounds and at most one move: this runs for every label at start-up.
   RECT bounds = GetBounds(c);
@@ -121,7 +116,7 @@ void AutoSize(TControl* c) {
     wanted.right = wanted.left + size.cx + c->fKind.AutoSizeExtraX;
   if (c->fAlign == alNone || c->fAlign == alTop || c->fAlign == alBottom)
     wanted.bottom = wanted.top + size.cy + c->fKind.AutoSizeExtraY;
-  bool changed = !EqualRect(&wanted, &bounds);
-  if (changed) SetBounds(c, wanted);
-  if (changed) RealignHook(c);
+  if (EqualRect(&wanted, &bounds)) return;
+  SetBounds(c, wanted);
+  RealignHook(c);
 }

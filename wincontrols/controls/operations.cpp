@@ -235,9 +235,7 @@ void ApplyFont(TControl* c) {
   if (!c->fFont) return;
   if (c->fHandle) {
     c->fTextColor = c->fFont->fDesc.fToolColor;
-    // A hidden window is drawn when it shows; redrawing it now would be wasted.
-    SendMessageA(c->fHandle, WM_SETFONT, reinterpret_cast<WPARAM>(GetToolHandle(c->fFont)),
-                 IsWindowVisible(c->fHandle));
+    SendMessageA(c->fHandle, WM_SETFONT, reinterpret_cast<WPARAM>(GetToolHandle(c->fFont)), 1);
   }
   if (c->fDrawContext && c->fDrawContext->fFontTool)
     Assign(c->fDrawContext->fFontTool, c->fFont);
