@@ -177,10 +177,6 @@ class Peer:
         with open(f"{self.log}.{n}", "rb") as f:
             return f.read()
 
-    def stop(self):
-        self.proc.kill()
-        self.proc.wait()
-
 
 class Holder:
     """A helper process (a hung window, a file lock) that lives until stopped."""
@@ -310,11 +306,6 @@ class Program:
         check(b"Unhandled exception" not in self.stderr and b"backtrace" not in self.stderr,
               "Wine reported a crash")
         return code
-
-    def kill(self):
-        if self.proc.poll() is None:
-            self.proc.kill()
-            self.proc.wait()
 
 
 def parse_ini(data):
