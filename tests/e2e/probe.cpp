@@ -38,7 +38,7 @@ HWND FindForm() {
 
 HWND FindControl(HWND form, int id) {
   struct Search { int id; HWND found; } s = {id, nullptr};
-  EnumChildWindows(form, [](HWND w, LPARAM p) -> BOOL {
+  EnumChildWindows(form, [](HWND w, LPARAM p) CALLBACK -> BOOL {
     auto* s = reinterpret_cast<Search*>(p);
     if (GetDlgCtrlID(w) == s->id) s->found = w;
     return s->found == nullptr;
@@ -94,7 +94,7 @@ HWND FindBox(HWND form) {
   DWORD pid = 0;
   GetWindowThreadProcessId(form, &pid);
   struct Search { DWORD pid; HWND found; } s = {pid, nullptr};
-  EnumWindows([](HWND w, LPARAM p) -> BOOL {
+  EnumWindows([](HWND w, LPARAM p) CALLBACK -> BOOL {
     auto* s = reinterpret_cast<Search*>(p);
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
@@ -194,7 +194,7 @@ int main(int argc, char** argv) {
       return 0;
     }
     printf("%s\n", Text(box).c_str());
-    EnumChildWindows(box, [](HWND w, LPARAM) -> BOOL {
+    EnumChildWindows(box, [](HWND w, LPARAM) CALLBACK -> BOOL {
       char cls[16] = "";
       GetClassNameA(w, cls, sizeof cls);
       if (!strcmp(cls, "Static") || !strcmp(cls, "STATIC")) {
@@ -209,7 +209,7 @@ int main(int argc, char** argv) {
   }
   if (cmd == "page" && argc == 3) {
     HWND tabs = nullptr;
-    EnumChildWindows(form, [](HWND w, LPARAM p) -> BOOL {
+    EnumChildWindows(form, [](HWND w, LPARAM p) CALLBACK -> BOOL {
       char cls[64] = "";
       GetClassNameA(w, cls, sizeof cls);
       if (IsTab(cls)) *reinterpret_cast<HWND*>(p) = w;

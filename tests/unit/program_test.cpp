@@ -15,7 +15,7 @@ std::string Exe() { return WinPath(VCONFIG_DIST_DIR) + "\\VConfig.exe"; }
 // A visible top-level window of the process, by class (nullptr: any) and title (nullptr: any).
 HWND FindProcessWindow(DWORD pid, const char* cls, const char* title) {
   struct Search { DWORD pid; const char* cls; const char* title; HWND found; } s = {pid, cls, title, nullptr};
-  EnumWindows([](HWND w, LPARAM p) -> BOOL {
+  EnumWindows([](HWND w, LPARAM p) CALLBACK -> BOOL {
     auto* s = reinterpret_cast<Search*>(p);
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
@@ -141,7 +141,7 @@ TFaultReport RunFault(const char* fault) {
   for (int i = 0; i < 300 && !box && WaitForSingleObject(pi.hProcess, 100) == WAIT_TIMEOUT; ++i)
     box = FindProcessWindow(pi.dwProcessId, nullptr, "Error");
   if (box) {
-    EnumChildWindows(box, [](HWND child, LPARAM p) -> BOOL {
+    EnumChildWindows(box, [](HWND child, LPARAM p) CALLBACK -> BOOL {
       char text[128] = "";
       GetWindowTextA(child, text, sizeof text);
       if (strncmp(text, "Runtime", 7) == 0) *reinterpret_cast<std::string*>(p) = text;
