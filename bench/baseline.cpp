@@ -10,6 +10,8 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "generated/version.h"
+
 namespace {
 
 HFONT gFont;
@@ -205,7 +207,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   HFONT bold = CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
   HWND title = Label(pages[4], "Vorduna", 12, 14);
   SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
-  Label(pages[4], "Версия 1.0.0", 12, 30);
+  Label(pages[4], "Версия " VCONFIG_VERSION_TEXT, 12, 30);
   g = Group(pages[4], "Координаты", 12, 110, 304, 86);
   Label(g, "нет", 103, 60);
   Label(g, "ICQ:", 24, 56);

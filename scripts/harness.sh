@@ -7,6 +7,12 @@ set -euo pipefail
 build=$(realpath "$1"); shift
 here=$(dirname "$(realpath "$0")")
 source "$here/wine-env.sh"
+# ANSI code page 1251 comes from the Unix locale.
+if ! locale -a 2>/dev/null | grep -qix 'ru_RU\.utf8'; then
+  echo "harness: the locale ru_RU.UTF-8 is missing (scripts/deps.sh makes it)" >&2
+  exit 1
+fi
+export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
 export WINEPREFIX=$build/wineprefix
 export XDG_RUNTIME_DIR=$build/run
 mkdir -p "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"

@@ -1,6 +1,6 @@
 #pragma once
 // The About page's own texts and addresses.
-#define VCONFIG_VERSION_TEXT "1.0.0"
+#include "version.h"
 
 constexpr const char kAuthorText[] = "Автор: команда проекта Vorduna";
 constexpr const char kCopyrightText[] = "© 2026 проект Vorduna";

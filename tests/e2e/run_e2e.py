@@ -4,9 +4,11 @@ program would see it (the file's bytes, the registry, the reload notices, the ex
 Run inside the test harness (Xvfb, Wine prefix, PulseAudio null sink)."""
 import argparse
 import os
+import shutil
 import subprocess
 import sys
 import time
+import zipfile
 
 from driver import (run_suite, DEFAULT_FILE, ENC, Holder, Peer, Program, Tools, check, wait_until,
                     well_formed, winpath)
@@ -328,12 +330,43 @@ def unwritable_file():
     check(peer.notices() == 2, "a notice for each OK")
 
 
+def release_archive(archive):
+    def scenario():
+        with zipfile.ZipFile(archive) as z:
+            names = sorted(n for n in z.namelist() if not n.endswith("/"))
+            check(names == ["ReadMe.txt", "Skins/Classic.vsk", "Skins/Night.vsk", "VConfig.exe"],
+                  f"archive holds {names}")
+            folder = os.path.join(tools.work, "release", "Мои программы", "Vorduna 1.0")
+            shutil.rmtree(os.path.join(tools.work, "release"), ignore_errors=True)
+            z.extractall(folder)
+        with open(os.path.join(tools.dist, "VConfig.exe"), "rb") as f:
+            check(f.read() == open(os.path.join(folder, "VConfig.exe"), "rb").read(),
+                  "the archive ships the program the suites test")
+        readme = open(os.path.join(folder, "ReadMe.txt"), "rb").read()
+        text = readme.decode(ENC)
+        check(readme.count(b"\n") == readme.count(b"\r\n") > 0, "ReadMe.txt has CRLF line ends")
+        check("VConfig.ini" in text and "Skins" in text and "настройки" in text.lower(),
+              "ReadMe.txt tells where the settings and skins are")
+        version = os.path.basename(archive).split("-")[1]
+        check(version in text, f"ReadMe.txt names version {version}")
+        p = Program(tools, folder).wait_ready()
+        c = p.controls()
+        check(c["VersionLabel"].text == "Версия " + version, f"About: {c['VersionLabel'].text!r}")
+        check(c["SkinCombo"].count == 2, "the skins beside it are found")
+        p.focus_x()
+        p.keys("Return")
+        check(p.wait_exit() == 0, "OK ends the program")
+        well_formed(p.ini_bytes(), exact_layout=True)
+    return scenario
+
+
 def main():
     global tools
     ap = argparse.ArgumentParser()
     ap.add_argument("--dist", required=True)
     ap.add_argument("--tools", required=True)
     ap.add_argument("--work", required=True)
+    ap.add_argument("--archive", required=True)
     ap.add_argument("only", nargs="*")
     args = ap.parse_args()
     tools = Tools(args.tools, args.dist, args.work)
@@ -352,6 +385,8 @@ def main():
         ("About links go to the shell", links),
         ("a hung window does not hold OK", notice_with_hung_window),
         ("a locked file: message box, window open, nothing lost", unwritable_file),
+        ("the release archive, unpacked into a folder with spaces and Cyrillic letters",
+         release_archive(args.archive)),
     ]
     shots = os.environ.get("VCONFIG_SCREENSHOTS")
     if shots:
