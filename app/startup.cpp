@@ -5,9 +5,7 @@
 #include "../ui/formrecord.h"
 #include "../wincontrols/dispatch/messageloop.h"
 #include "../wincontrols/storage/convert.h"
-#include "runtime_error.h"
-
-UINT LoadConfigMessage = 0;
+#include "../runtime/runtime_error.h"
 
 namespace {
 constexpr char kMutexName[] = "VConfigMutex";
@@ -24,6 +22,10 @@ void StartupPreparation(TFormRecord* r) {
   AddSkinItems(r);
   AddTrayActions(r);
   LoadSettings(r);
+}
+
+void BuildSettingsWindow(TFormRecord*& record, TControl* parent) {
+  BuildSettingsWindow(record, parent, StartupPreparation);
 }
 
 int RunProgram() {

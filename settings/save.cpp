@@ -1,5 +1,4 @@
 // Saving: every control back into the settings file in a fixed order, then the autostart.
-#include "../app/startup.h"
 #include "../ui/catalogues.h"
 #include "../ui/formrecord.h"
 #include "../wincontrols/controls/operations.h"
@@ -8,6 +7,8 @@
 #include "../wincontrols/storage/registry.h"
 #include "hotkeys.h"
 #include "settings.h"
+
+unsigned LoadConfigMessage = 0;
 
 namespace {
 

@@ -10,6 +10,9 @@ constexpr char kRunKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Ru
 constexpr char kTrayProgram[] = "Vorduna.exe";
 constexpr char kRunValueWritten[] = "vorduna.exe";  // value names ignore case
 
+// The id registered for "WM_LOADCONFIG" by the start-up preparation; 0 until registered.
+extern unsigned LoadConfigMessage;
+
 // The open settings file while loading or saving runs.
 extern TIniFile* SettingsIni;
 

@@ -1,7 +1,6 @@
 // The settings window: every control, in creation order (also the Tab order).
 #include <initializer_list>
 
-#include "../app/startup.h"
 #include "../wincontrols/controls/constructors.h"
 #include "../wincontrols/controls/geometry.h"
 #include "../wincontrols/controls/navigation.h"
@@ -154,7 +153,7 @@ void BuildAboutPage(TFormRecord* r, TControl* page) {
 
 }  // namespace
 
-void BuildSettingsWindow(TFormRecord*& record, TControl* parent) {
+void BuildSettingsWindow(TFormRecord*& record, TControl* parent, void (*prepare)(TFormRecord* r)) {
   TFormRecord* r = NewObject<TFormRecord>();
   record = r;
 
@@ -207,6 +206,6 @@ void BuildSettingsWindow(TFormRecord*& record, TControl* parent) {
   r->ApplyButton->fOnClick = MakeEvent<TFormRecord, &TFormRecord::ApplyButtonClick>(r);
 
   CenterControl(form);
-  StartupPreparation(r);
+  prepare(r);
   SetControlIcon(form, kNoIcon);
 }

@@ -86,5 +86,6 @@ extern TFormRecord* FormRecord;
 // Page indexes of SettingsTabs
 enum TSettingsPage { kGeneralPage, kViewPage, kMousePage, kHotkeysPage, kAboutPage };
 
-// Builds the settings window into the global record; parent is none in this program.
-void BuildSettingsWindow(TFormRecord*& record, TControl* parent);
+// Builds the settings window into the global record; parent is none in this program. prepare
+// (the program's start-up preparation) runs as the second-to-last step.
+void BuildSettingsWindow(TFormRecord*& record, TControl* parent, void (*prepare)(TFormRecord* r));

@@ -2,7 +2,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "../app/startup.h"
 #include "../settings/settings.h"
 #include "../wincontrols/controls/operations.h"
 #include "../wincontrols/storage/convert.h"

@@ -8,7 +8,7 @@
 #include <new>
 #include <vector>
 
-#include "app/runtime_error.h"
+#include "runtime/runtime_error.h"
 #include "wincontrols/objects/refobject.h"
 #include "wincontrols/objects/text.h"
 

@@ -8,7 +8,6 @@
 #include "combobox.h"
 #include "navigation.h"
 #include "operations.h"
-#include "tabpages.h"
 
 namespace {
 
@@ -20,10 +19,6 @@ const int32_t kComboOptions[] = {
     CBS_DROPDOWNLIST, ~static_cast<int32_t>(CBS_AUTOHSCROLL), CBS_DISABLENOSCROLL, CBS_LOWERCASE,
     CBS_NOINTEGRALHEIGHT, CBS_OEMCONVERT, CBS_SORT, CBS_UPPERCASE, CBS_OWNERDRAWFIXED,
     CBS_OWNERDRAWVARIABLE, CBS_SIMPLE};
-const int32_t kTabOptions[] = {
-    TCS_BUTTONS, TCS_FIXEDWIDTH, ~static_cast<int32_t>(TCS_FOCUSNEVER), TCS_FIXEDWIDTH | TCS_FORCEICONLEFT,
-    TCS_FIXEDWIDTH | TCS_FORCELABELLEFT, TCS_MULTILINE, TCS_MULTISELECT, 0, TCS_SCROLLOPPOSITE,
-    TCS_BOTTOM, TCS_VERTICAL, TCS_FLATBUTTONS, TCS_HOTTRACK, 0, TCS_OWNERDRAWFIXED};
 
 constexpr uint32_t kButtonStyle = 0x50015000;    // child, visible, tab stop, BS_NOTIFY, BS_PUSHLIKE
 constexpr uint32_t kCheckBoxStyle = 0x50014003;  // child, visible, tab stop, BS_NOTIFY, BS_AUTOCHECKBOX
@@ -31,12 +26,6 @@ constexpr uint32_t kLabelStyle = 0x5000018C;     // SS_NOTIFY, SS_NOPREFIX, SS_L
 constexpr uint32_t kGroupBoxStyle = 0x56000007;  // BS_GROUPBOX with clipping
 constexpr uint32_t kEditStyle = 0x50810000;      // WS_BORDER, tab stop
 constexpr uint32_t kComboStyle = 0x50210200;     // WS_VSCROLL, tab stop, CBS_HASSTRINGS
-constexpr uint32_t kTabStyle = 0x56010000;
-
-void SetDefaultSize(TControl* c, int w, int h) {
-  c->fBoundsRect.right = c->fBoundsRect.left + w;
-  c->fBoundsRect.bottom = c->fBoundsRect.top + h;
-}
 
 // A fast second click arrives as a double click: make it a click again.
 bool DoubleClickHandler(TControl*, TMsg& msg, LRESULT&) {
@@ -45,6 +34,11 @@ bool DoubleClickHandler(TControl*, TMsg& msg, LRESULT&) {
 }
 
 }  // namespace
+
+void SetDefaultSize(TControl* c, int w, int h) {
+  c->fBoundsRect.right = c->fBoundsRect.left + w;
+  c->fBoundsRect.bottom = c->fBoundsRect.top + h;
+}
 
 int32_t OptionsToStyle(uint32_t options, const int32_t* table, int count) {
   int32_t style = 0;
@@ -184,19 +178,5 @@ TControl* NewCommonControl(TControl* parent, const char* className, uint32_t sty
     AttachProc(c, CommonNotifyHandler);
     AttachProc(parent, NotifyReflector);
   }
-  return c;
-}
-
-TControl* NewTabControl(TControl* parent, const char* const* texts, int lastIndex,
-                        int firstImage, HIMAGELIST images, uint32_t options) {
-  uint32_t style = static_cast<uint32_t>(OptionsToStyle(options, kTabOptions, 15));
-  if (options & Opt(toFocusable)) style |= TCS_FOCUSONBUTTONDOWN;
-  TControl* c = NewCommonControl(parent, WC_TABCONTROLA, style | kTabStyle, &TabKind, true);
-  if (!(options & Opt(toClientEdge))) c->fExStyle &= ~WS_EX_CLIENTEDGE;
-  AttachProc(c, PageHandler);
-  SetDefaultSize(c, 100, 100);
-  if (images) Perform(c, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
-  for (int i = 0; i <= lastIndex; ++i) InsertPage(c, i, texts[i], firstImage + i);
-  c->fFocusKeys = kFocusTab | kFocusUpDown;
   return c;
 }

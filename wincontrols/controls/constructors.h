@@ -17,12 +17,6 @@ enum TComboOption : uint32_t {
   coDropDownList, coNoHorzScroll, coShowDisabledScroll, coLowerCase, coNoIntegralHeight,
   coOemConvert, coSorted, coUpperCase, coOwnerDrawFixed, coOwnerDrawVariable, coSimple
 };
-// Tab control options
-enum TTabOption : uint32_t {
-  toButtons, toFixedWidth, toFocusable, toIconLeft, toLabelLeft, toMultiLine, toMultiSelect,
-  toUnused7, toScrollOpposite, toBottom, toVertical, toFlatButtons, toHotTrack, toClientEdge,
-  toOwnerDraw
-};
 
 constexpr uint32_t Opt(uint32_t bit) { return 1u << bit; }
 
@@ -30,6 +24,8 @@ constexpr uint32_t Opt(uint32_t bit) { return 1u << bit; }
 // when its option is absent.
 int32_t OptionsToStyle(uint32_t options, const int32_t* table, int count);
 
+// The size a constructor gives before any is set.
+void SetDefaultSize(TControl* c, int w, int h);
 TControl* ChildConstruct(TControl* parent, const char* baseClass, uint32_t style,
                          const TKindTable* kind, bool sunken);
 TControl* NewForm(TControl* parent, const char* caption);
@@ -42,5 +38,3 @@ TControl* NewEdit(TControl* parent, uint32_t options);
 TControl* NewComboBox(TControl* parent, uint32_t options);
 TControl* NewCommonControl(TControl* parent, const char* className, uint32_t style,
                            const TKindTable* kind, bool sunken);
-TControl* NewTabControl(TControl* parent, const char* const* texts, int lastIndex,
-                        int firstImage, HIMAGELIST images, uint32_t options);

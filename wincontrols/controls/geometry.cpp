@@ -81,16 +81,6 @@ TControl* SetSize(TControl* c, int w, int h) {
   return c;
 }
 
-RECT ClientRect(TControl* c) {
-  RECT r = c->fBoundsRect;
-  if (GetHandle(c)) GetClientRect(c->fHandle, &r);
-  r.top += c->fMarginTop;
-  r.bottom -= c->fMarginBottom;
-  r.left += c->fMarginLeft;
-  r.right -= c->fMarginRight;
-  return r;
-}
-
 int ClientWidth(TControl* c) {
   RECT r = ClientRect(c);
   return r.right - r.left;

@@ -12,7 +12,6 @@ void SetWidth(TControl* c, int w);
 void SetHeight(TControl* c, int h);
 TControl* SetPosition(TControl* c, int x, int y);
 TControl* SetSize(TControl* c, int w, int h);
-RECT ClientRect(TControl* c);
 int ClientWidth(TControl* c);
 int ClientHeight(TControl* c);
 TControl* SetClientSize(TControl* c, int w, int h);

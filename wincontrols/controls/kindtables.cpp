@@ -1,11 +1,8 @@
 #include <windows.h>
-#include <windows.h>
 #include <commctrl.h>
 
 #include "../objects/kindtable.h"
 #include "operations.h"
-
-void ClearText(TControl* c) { SetText(c, TText()); }
 
 namespace {
 void ResetCombo(TControl* c) { Perform(c, CB_RESETCONTENT, 0, 0); }

@@ -2,7 +2,6 @@
 
 #include "../dispatch/dispatch.h"
 #include "../dispatch/globals.h"
-#include "operations.h"
 
 void SetFocused(TControl* c, bool focused) {
   if (!focused || !c->fTabStop) return;

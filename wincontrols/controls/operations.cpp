@@ -20,45 +20,7 @@ void Fire(TControl* c, const TNotifyEvent& ev) {
   if (ev.IsSet()) ev.code(ev.data, c);
 }
 
-void FontChanged(void* data, TGdiTool* tool) {
-  auto* c = static_cast<TControl*>(data);
-  c->fTextColor = tool->fDesc.fToolColor;
-  FontApplyHook(c);
-  Invalidate(c);
-}
-
-void BrushChanged(void* data, TGdiTool* tool) {
-  auto* c = static_cast<TControl*>(data);
-  c->fColor = tool->fDesc.fToolColor;
-  if (c->fBkBrush) DeleteObject(c->fBkBrush);
-  c->fBkBrush = nullptr;
-  Invalidate(c);
-}
-
 }  // namespace
-
-LRESULT Perform(TControl* c, UINT message, WPARAM wParam, LPARAM lParam) {
-  return SendMessageA(GetHandle(c), message, wParam, lParam);
-}
-
-const TText& GetText(TControl* c) {
-  if (c->fHandle) {
-    int length = GetWindowTextLengthA(c->fHandle);
-    c->fText.resize(length > 0 ? length : 0);
-    if (length > 0) {
-      int got = GetWindowTextA(c->fHandle, &c->fText[0], length + 1);
-      c->fText.resize(got > 0 ? got : 0);
-    }
-  }
-  return c->fText;
-}
-
-void SetText(TControl* c, const TText& text) {
-  c->fText = text;
-  if (c->fHandle) SendMessageA(c->fHandle, WM_SETTEXT, 0, TextParam(c->fText));
-  if (!c->fIsLabel) Invalidate(c);
-  c->fOnTextChanged(c);
-}
 
 void ClearContent(TControl* c) { c->fKind.ClearProc(c); }
 
@@ -184,18 +146,6 @@ void SetChecked(TControl* c, bool checked) {
   Perform(c, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-bool IsEnabled(TControl* c) {
-  if (c->fHandle) return IsWindowEnabled(c->fHandle) != 0;
-  return !(c->fStyle & WS_DISABLED);
-}
-
-bool IsShowing(TControl* c) {
-  bool shown = c->fVisible || c->fShowPending;
-  if (c->fIsChild && c->fParent)
-    return shown && IsVisible(c->fParent) && IsShowing(c->fParent);
-  return shown;
-}
-
 void SetColor(TControl* c, COLORREF color) {
   GetHandle(c);
   if (color == c->fColor) return;
@@ -206,40 +156,6 @@ void SetColor(TControl* c, COLORREF color) {
   }
   if (c->fBrush) SetToolColor(c->fBrush, color);
   Invalidate(c);
-}
-
-void BindFontToControl(TControl* c) {
-  c->fFont->fOnChange.code = FontChanged;
-  c->fFont->fOnChange.data = c;
-  FontChanged(c, c->fFont);
-}
-
-void BindBrushToControl(TControl* c) {
-  c->fBrush->fOnChange.code = BrushChanged;
-  c->fBrush->fOnChange.data = c;
-  BrushChanged(c, c->fBrush);
-}
-
-TGdiTool* GetFont(TControl* c) {
-  if (!c->fFont) {
-    c->fFont = NewFont();
-    AddToReleaseList(c, c->fFont);
-    SetToolColor(c->fFont, c->fTextColor);
-    c->fFont->fOnChange.code = FontChanged;
-    c->fFont->fOnChange.data = c;
-  }
-  return c->fFont;
-}
-
-void ApplyFont(TControl* c) {
-  if (!c->fFont) return;
-  if (c->fHandle) {
-    c->fTextColor = c->fFont->fDesc.fToolColor;
-    SendMessageA(c->fHandle, WM_SETFONT, reinterpret_cast<WPARAM>(GetToolHandle(c->fFont)), 1);
-  }
-  if (c->fDrawContext && c->fDrawContext->fFontTool)
-    Assign(c->fDrawContext->fFontTool, c->fFont);
-  c->fOnTextChanged(c);
 }
 
 TControl* SetUnicodeFormat(TControl* c, bool unicode) {

@@ -1,14 +1,8 @@
 #pragma once
 // Operations on controls: one set for every kind, through the kind table.
-#include "../objects/text.h"
-
+#include "../gdi/controltools.h"
 #include "../objects/control.h"
 
-class TGdiTool;
-
-LRESULT Perform(TControl* c, UINT message, WPARAM wParam, LPARAM lParam);
-const TText& GetText(TControl* c);
-void SetText(TControl* c, const TText& text);
 void ClearContent(TControl* c);
 int ItemCount(TControl* c);
 TText GetItemText(TControl* c, int index);
@@ -25,16 +19,8 @@ int GetSelStart(TControl* c);
 void SetSelLength(TControl* c, int length);
 bool IsChecked(TControl* c);
 void SetChecked(TControl* c, bool checked);
-bool IsEnabled(TControl* c);
-bool IsShowing(TControl* c);
 void SetColor(TControl* c, COLORREF color);
-TGdiTool* GetFont(TControl* c);
 TControl* SetUnicodeFormat(TControl* c, bool unicode);
-
-// Font and brush tools of a control report their changes to it.
-void BindFontToControl(TControl* c);
-void BindBrushToControl(TControl* c);
-void ApplyFont(TControl* c);
 
 // Reflected command notifications, colour requests and focus records of a child control.
 bool ChildNotifyHandler(TControl* c, TMsg& msg, LRESULT& result);

@@ -3,10 +3,19 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "../dispatch/dispatch.h"
 #include "constructors.h"
 #include "geometry.h"
 #include "navigation.h"
 #include "operations.h"
+
+namespace {
+const int32_t kTabOptions[] = {
+    TCS_BUTTONS, TCS_FIXEDWIDTH, ~static_cast<int32_t>(TCS_FOCUSNEVER), TCS_FIXEDWIDTH | TCS_FORCEICONLEFT,
+    TCS_FIXEDWIDTH | TCS_FORCELABELLEFT, TCS_MULTILINE, TCS_MULTISELECT, 0, TCS_SCROLLOPPOSITE,
+    TCS_BOTTOM, TCS_VERTICAL, TCS_FLATBUTTONS, TCS_HOTTRACK, 0, TCS_OWNERDRAWFIXED};
+constexpr uint32_t kTabStyle = 0x56010000;
+}  // namespace
 
 TControl* InsertPage(TControl* tabs, int index, const char* text, int image) {
   TControl* page = NewPanel(tabs, 2);
@@ -84,4 +93,18 @@ bool PageHandler(TControl* tabs, TMsg& msg, LRESULT&) {
       break;
   }
   return false;
+}
+
+TControl* NewTabControl(TControl* parent, const char* const* texts, int lastIndex,
+                        int firstImage, HIMAGELIST images, uint32_t options) {
+  uint32_t style = static_cast<uint32_t>(OptionsToStyle(options, kTabOptions, 15));
+  if (options & Opt(toFocusable)) style |= TCS_FOCUSONBUTTONDOWN;
+  TControl* c = NewCommonControl(parent, WC_TABCONTROLA, style | kTabStyle, &TabKind, true);
+  if (!(options & Opt(toClientEdge))) c->fExStyle &= ~WS_EX_CLIENTEDGE;
+  AttachProc(c, PageHandler);
+  SetDefaultSize(c, 100, 100);
+  if (images) Perform(c, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+  for (int i = 0; i <= lastIndex; ++i) InsertPage(c, i, texts[i], firstImage + i);
+  c->fFocusKeys = kFocusTab | kFocusUpDown;
+  return c;
 }

@@ -8,7 +8,6 @@
 constexpr UINT kReflectedCommand = 0xB005;
 constexpr UINT kReflectedCtlColorBase = 0xBC00;  // + WM_CTLCOLOR*
 
-HWND GetHandle(TControl* c);
 void CreateChildWindows(TControl* c);
 HWND ParentHandle(TControl* c, bool create);
 TText ClassName(TControl* c);
@@ -19,6 +18,9 @@ bool TakeFocus(TControl* c);
 bool IsMainWindow(TControl* c);
 void InitCommonControlsOnce(DWORD classes);
 HICON GetIcon(TControl* c);
+
+// The mouse cursor over the client area; attaches the cursor handler once.
+void SetControlCursor(TControl* c, HCURSOR cursor);
 
 // Handlers the constructors attach.
 bool CursorHandler(TControl* c, TMsg& msg, LRESULT& result);

@@ -2,7 +2,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "../controls/operations.h"
 #include "dispatch.h"
 #include "globals.h"
 
@@ -18,20 +17,6 @@ TText ClassName(TControl* c) {
 HWND ParentHandle(TControl* c, bool create) {
   if (!c->fParent) return nullptr;
   return create ? GetHandle(c->fParent) : c->fParent->fHandle;
-}
-
-HWND GetHandle(TControl* c) {
-  if (!c->fHandle) {
-    if (!c->fVisibleSet) {
-      // Needed early: made hidden, shown by the parent's creation pass.
-      SetVisible(c, false);
-      c->MakeWindow();
-      c->fShowPending = true;
-    } else {
-      c->MakeWindow();
-    }
-  }
-  return c->fHandle;
 }
 
 void CreateChildWindows(TControl* c) {

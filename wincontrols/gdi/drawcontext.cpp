@@ -1,6 +1,5 @@
 #include "drawcontext.h"
 
-#include "../dispatch/dispatch.h"
 #include "../objects/control.h"
 #include "color.h"
 #include "gditool.h"
@@ -34,7 +33,7 @@ TDrawContext* NewDrawContext(HDC dc) {
 }
 
 TDrawContext* GetDrawContext(TControl* c) {
-  if (c->fDrawContext) return c->fDrawContext;
+  if (c->fDrawContext) return static_cast<TDrawContext*>(c->fDrawContext);
   TDrawContext* ctx = NewDrawContext(nullptr);
   ctx->fGetDC.code = ControlDC;
   ctx->fGetDC.data = c;

@@ -2,10 +2,7 @@
 
 #include <cstring>
 
-#include "../dispatch/globals.h"
 #include "color.h"
-
-void ApplyFont(TControl* c);  // the control layer's font-apply step
 
 static void MakeFontHandle(TGdiTool* tool) {
   if (!tool->fGdiHandle) tool->fGdiHandle = CreateFontIndirectA(&tool->fDesc.fLogFont);
@@ -19,7 +16,6 @@ TGdiTool* NewFont() {
   strcpy(tool->fDesc.fLogFont.lfFaceName, "MS Sans Serif");
   tool->fMakeNew = NewFont;
   tool->fMakeHandle = MakeFontHandle;
-  FontApplyHook = ApplyFont;
   return tool;
 }
 

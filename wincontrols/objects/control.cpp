@@ -2,14 +2,13 @@
 
 #include <cstdlib>
 
-#include "../controls/geometry.h"
-#include "../controls/operations.h"
-#include "../dispatch/dispatch.h"
-#include "../dispatch/globals.h"
-#include "../gdi/drawcontext.h"
-#include "../gdi/gditool.h"
-
 static bool NoHandlers(TControl*, TMsg&, LRESULT&) { return false; }
+static void NoTools(TControl*, TControl*) {}
+
+void NoControlProc(TControl*) {}
+TControlProc RealignHook = NoControlProc;
+TControlProc FontApplyHook = NoControlProc;
+void (*InheritToolsHook)(TControl* c, TControl* parent) = NoTools;
 
 void TControl::Init() {
   fHandlerChain = NoHandlers;
@@ -46,16 +45,7 @@ TControl* NewControl(TControl* parent, const char* baseClassName, bool sunken) {
     c->fTextColor = parent->fTextColor;
     c->fColor = parent->fColor;
     c->fSunken = parent->f3DLook ? sunken : false;
-    if (parent->fFont) {
-      c->fFont = CopyTool(parent->fFont);
-      AddToReleaseList(c, c->fFont);
-      BindFontToControl(c);
-    }
-    if (parent->fBrush) {
-      c->fBrush = CopyTool(parent->fBrush);
-      AddToReleaseList(c, c->fBrush);
-      BindBrushToControl(c);
-    }
+    InheritToolsHook(c, parent);
   }
   return c;
 }
@@ -134,20 +124,48 @@ void SetControlIcon(TControl* c, HICON icon) {
   if (old && old != send) DestroyIcon(old);
 }
 
-void SetControlCursor(TControl* c, HCURSOR cursor) {
-  AttachProc(c, CursorHandler);
-  if (c->fCursor == cursor) return;
-  c->fCursor = cursor;
-  if (!c->fHandle || !cursor) return;
-  POINT pt;
-  GetCursorPos(&pt);
-  ScreenToClient(c->fHandle, &pt);
-  RECT r = ClientRect(c);
-  if (PtInRect(&r, pt)) SetCursor(cursor);
-}
-
 void Invalidate(TControl* c) {
   if (c->fHandle) InvalidateRect(c->fHandle, nullptr, TRUE);
+}
+
+bool IsEnabled(TControl* c) {
+  if (c->fHandle) return IsWindowEnabled(c->fHandle) != 0;
+  return !(c->fStyle & WS_DISABLED);
+}
+
+bool IsShowing(TControl* c) {
+  bool shown = c->fVisible || c->fShowPending;
+  if (c->fIsChild && c->fParent)
+    return shown && IsVisible(c->fParent) && IsShowing(c->fParent);
+  return shown;
+}
+
+HWND GetHandle(TControl* c) {
+  if (!c->fHandle) {
+    if (!c->fVisibleSet) {
+      // Needed early: made hidden, shown by the parent's creation pass.
+      SetVisible(c, false);
+      c->MakeWindow();
+      c->fShowPending = true;
+    } else {
+      c->MakeWindow();
+    }
+  }
+  return c->fHandle;
+}
+
+LRESULT Perform(TControl* c, UINT message, WPARAM wParam, LPARAM lParam) {
+  return SendMessageA(GetHandle(c), message, wParam, lParam);
+}
+
+RECT ClientRect(TControl* c) {
+  RECT r = c->fBoundsRect;
+  if (GetHandle(c)) GetClientRect(c->fHandle, &r);
+  r.top += c->fMarginTop;
+  r.bottom -= c->fMarginBottom;
+  r.left += c->fMarginLeft;
+  r.right -= c->fMarginRight;
+  return r;
 }
 
 void TControl::Destroy(bool freeMemory) {

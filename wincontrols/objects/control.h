@@ -10,7 +10,6 @@
 
 class TControl;
 class TGdiTool;
-class TDrawContext;
 
 // The four words of a window message; handlers may change wParam to swallow a key.
 struct TMsg {
@@ -110,7 +109,7 @@ class TControl : public TRefObject {
   COLORREF fColor;
   TGdiTool* fFont;
   TGdiTool* fBrush;
-  TDrawContext* fDrawContext;
+  TRefObject* fDrawContext;  // a TDrawContext of the drawing tools, made on demand
   int32_t fSpacing;
   RECT fBoundsRect;
   int32_t fMarginTop, fMarginBottom, fMarginLeft, fMarginRight;
@@ -143,6 +142,13 @@ class TControl : public TRefObject {
   TControlProc fAfterCreate;
 };
 
+// The steps that the floors above fill in; each does nothing until then.
+void NoControlProc(TControl* c);
+extern TControlProc RealignHook;  // placement code installs itself here
+extern TControlProc FontApplyHook;  // the first font tool switches it on
+// A new child takes copies of its parent's font and brush (switched on by the first font tool).
+extern void (*InheritToolsHook)(TControl* c, TControl* parent);
+
 TControl* NewControl(TControl* parent, const char* baseClassName, bool sunken);
 void ChangeParent(TControl* c, TControl* parent);
 TControl* ParentForm(TControl* c);
@@ -152,8 +158,20 @@ void SetVisibleExplicit(TControl* c, bool visible);
 void SetStyle(TControl* c, uint32_t style);
 void SetExStyle(TControl* c, uint32_t exStyle);
 void SetControlIcon(TControl* c, HICON icon);
-void SetControlCursor(TControl* c, HCURSOR cursor);
 void Invalidate(TControl* c);
+bool IsEnabled(TControl* c);
+// Shown, or to be shown once created, and so are all its parents.
+bool IsShowing(TControl* c);
+
+// The window, created on demand (with its parent's first); hidden until its children exist
+// unless visibility was set explicitly.
+HWND GetHandle(TControl* c);
+LRESULT Perform(TControl* c, UINT message, WPARAM wParam, LPARAM lParam);
+// The client area less the inner margins.
+RECT ClientRect(TControl* c);
+
+const TText& GetText(TControl* c);
+void SetText(TControl* c, const TText& text);
 
 // Handle-to-object binding through the window's user-data slot.
 inline TControl* ControlOf(HWND hwnd) {

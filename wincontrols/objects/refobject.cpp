@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "../../app/runtime_error.h"
+#include "../../runtime/runtime_error.h"
 
 namespace {
 int gLiveObjects = 0;

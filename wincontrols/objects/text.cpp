@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "../../app/runtime_error.h"
+#include "../../runtime/runtime_error.h"
 
 TText::TText(const char* s) {
   if (s) append(s, strlen(s));

@@ -1,0 +1,73 @@
+#include "controltools.h"
+
+#include "drawcontext.h"
+#include "gditool.h"
+
+namespace {
+
+void FontChanged(void* data, TGdiTool* tool) {
+  auto* c = static_cast<TControl*>(data);
+  c->fTextColor = tool->fDesc.fToolColor;
+  FontApplyHook(c);
+  Invalidate(c);
+}
+
+void BrushChanged(void* data, TGdiTool* tool) {
+  auto* c = static_cast<TControl*>(data);
+  c->fColor = tool->fDesc.fToolColor;
+  if (c->fBkBrush) DeleteObject(c->fBkBrush);
+  c->fBkBrush = nullptr;
+  Invalidate(c);
+}
+
+}  // namespace
+
+void BindFontToControl(TControl* c) {
+  c->fFont->fOnChange.code = FontChanged;
+  c->fFont->fOnChange.data = c;
+  FontChanged(c, c->fFont);
+}
+
+void BindBrushToControl(TControl* c) {
+  c->fBrush->fOnChange.code = BrushChanged;
+  c->fBrush->fOnChange.data = c;
+  BrushChanged(c, c->fBrush);
+}
+
+void InheritTools(TControl* c, TControl* parent) {
+  if (parent->fFont) {
+    c->fFont = CopyTool(parent->fFont);
+    AddToReleaseList(c, c->fFont);
+    BindFontToControl(c);
+  }
+  if (parent->fBrush) {
+    c->fBrush = CopyTool(parent->fBrush);
+    AddToReleaseList(c, c->fBrush);
+    BindBrushToControl(c);
+  }
+}
+
+TGdiTool* GetFont(TControl* c) {
+  if (!c->fFont) {
+    // Fonts reach controls from here on: switch on what they need.
+    FontApplyHook = ApplyFont;
+    InheritToolsHook = InheritTools;
+    c->fFont = NewFont();
+    AddToReleaseList(c, c->fFont);
+    SetToolColor(c->fFont, c->fTextColor);
+    c->fFont->fOnChange.code = FontChanged;
+    c->fFont->fOnChange.data = c;
+  }
+  return c->fFont;
+}
+
+void ApplyFont(TControl* c) {
+  if (!c->fFont) return;
+  if (c->fHandle) {
+    c->fTextColor = c->fFont->fDesc.fToolColor;
+    SendMessageA(c->fHandle, WM_SETFONT, reinterpret_cast<WPARAM>(GetToolHandle(c->fFont)), 1);
+  }
+  auto* ctx = static_cast<TDrawContext*>(c->fDrawContext);
+  if (ctx && ctx->fFontTool) Assign(ctx->fFontTool, c->fFont);
+  c->fOnTextChanged(c);
+}
