@@ -6,16 +6,19 @@
 #include "../wincontrols/storage/inifile.h"
 #include "settings.h"
 
+std::array<THotkey, 3> HeldHotkeys;
+
 std::array<THotkeyControls, 3> HotkeyGroups(TFormRecord* r) {
   return {{{"UpKey", "UpMod", r->UpKeyCombo, r->UpCtrlCheck, r->UpAltCheck, r->UpShiftCheck,
-            r->UpWinCheck},
+            r->UpWinCheck, &HeldHotkeys[0]},
            {"DownKey", "DownMod", r->DownKeyCombo, r->DownCtrlCheck, r->DownAltCheck,
-            r->DownShiftCheck, r->DownWinCheck},
+            r->DownShiftCheck, r->DownWinCheck, &HeldHotkeys[1]},
            {"MuteKey", "MuteMod", r->MuteKeyCombo, r->MuteCtrlCheck, r->MuteAltCheck,
-            r->MuteShiftCheck, r->MuteWinCheck}}};
+            r->MuteShiftCheck, r->MuteWinCheck, &HeldHotkeys[2]}}};
 }
 
 void LoadHotkey(const THotkeyControls& h) {
+  *h.held = THotkey{0, 0};
   int32_t code = ExchangeInt(SettingsIni, h.keyName, 0);
   if (code != 0) {
     for (size_t i = 0; i < KeyCodeList.size(); ++i)
@@ -27,19 +30,35 @@ void LoadHotkey(const THotkeyControls& h) {
   if (mods & kModAlt) SetChecked(h.alt, true);
   if (mods & kModShift) SetChecked(h.shift, true);
   if (mods & kModWin) SetChecked(h.win, true);
+  *h.held = THotkey{static_cast<uint16_t>(code), mods & (kModAlt | kModCtrl | kModShift | kModWin)};
 }
 
-void SaveHotkey(const THotkeyControls& h) {
-  int32_t mods = 0;
-  int32_t code = 0;
+THotkey ChosenHotkey(const THotkeyControls& h) {
+  THotkey chosen = {0, 0};
   int index = GetCurIndex(h.combo);
   if (index > 0 && static_cast<size_t>(index) <= KeyCodeList.size()) {
-    if (IsChecked(h.ctrl)) mods |= kModCtrl;
-    if (IsChecked(h.alt)) mods |= kModAlt;
-    if (IsChecked(h.shift)) mods |= kModShift;
-    if (IsChecked(h.win)) mods |= kModWin;
-    code = KeyCodeList[index - 1];
+    if (IsChecked(h.ctrl)) chosen.mods |= kModCtrl;
+    if (IsChecked(h.alt)) chosen.mods |= kModAlt;
+    if (IsChecked(h.shift)) chosen.mods |= kModShift;
+    if (IsChecked(h.win)) chosen.mods |= kModWin;
+    chosen.code = KeyCodeList[index - 1];
   }
-  ExchangeInt(SettingsIni, h.keyName, code);
-  ExchangeInt(SettingsIni, h.modName, mods);
+  return chosen;
+}
+
+THotkey SaveHotkey(const THotkeyControls& h) {
+  THotkey chosen = ChosenHotkey(h);
+  ExchangeInt(SettingsIni, h.keyName, chosen.code);
+  ExchangeInt(SettingsIni, h.modName, chosen.mods);
+  return chosen;
+}
+
+TText HotkeyText(const THotkeyControls& h) {
+  THotkey chosen = ChosenHotkey(h);
+  TText text;
+  if (chosen.mods & kModCtrl) text += "Ctrl+";
+  if (chosen.mods & kModAlt) text += "Alt+";
+  if (chosen.mods & kModShift) text += "Shift+";
+  if (chosen.mods & kModWin) text += "Win+";
+  return text + GetItemText(h.combo, GetCurIndex(h.combo));
 }

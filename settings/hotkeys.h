@@ -3,8 +3,19 @@
 #include <array>
 #include <cstdint>
 
+#include "../wincontrols/objects/text.h"
+
 class TControl;
 class TFormRecord;
+
+// A key and its modifier bits, as the tray program registers them; code 0 is no hotkey.
+struct THotkey {
+  uint16_t code;
+  int32_t mods;
+};
+inline bool operator==(const THotkey& a, const THotkey& b) {
+  return a.code == b.code && a.mods == b.mods;
+}
 
 struct THotkeyControls {
   const char* keyName;
@@ -14,6 +25,7 @@ struct THotkeyControls {
   TControl* alt;
   TControl* shift;
   TControl* win;
+  THotkey* held;  // what the tray program holds for this group
 };
 
 // Modifier bits as the tray program registers them
@@ -22,7 +34,16 @@ constexpr int32_t kModCtrl = 2;
 constexpr int32_t kModShift = 4;
 constexpr int32_t kModWin = 8;
 
+// The three hotkeys the tray program holds: as the file had them when the window opened,
+// then as the last save wrote them.
+extern std::array<THotkey, 3> HeldHotkeys;
+
 // Volume up, volume down, sound off/on.
 std::array<THotkeyControls, 3> HotkeyGroups(TFormRecord* r);
 void LoadHotkey(const THotkeyControls& h);
-void SaveHotkey(const THotkeyControls& h);
+// Writes the group's key and modifiers; returns what it wrote.
+THotkey SaveHotkey(const THotkeyControls& h);
+// What the controls of the group choose now.
+THotkey ChosenHotkey(const THotkeyControls& h);
+// The combination as the user sees it: "Ctrl+Alt+Shift+Win+" as checked, then the key's item.
+TText HotkeyText(const THotkeyControls& h);

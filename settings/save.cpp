@@ -63,12 +63,15 @@ unsigned SaveSettings(TFormRecord* r) {
   ExchangeInt(SettingsIni, "MClick", GetCurIndex(r->MClickCombo));
 
   SettingsIni->Section = "HotKeys";
-  for (const THotkeyControls& h : HotkeyGroups(r)) SaveHotkey(h);
+  std::array<THotkey, 3> saved;
+  std::array<THotkeyControls, 3> groups = HotkeyGroups(r);
+  for (size_t i = 0; i < groups.size(); ++i) saved[i] = SaveHotkey(groups[i]);
 
   SettingsIni->Section = "Config";
   ExchangeInt(SettingsIni, "TabIndex", GetCurIndex(r->SettingsTabs));
 
   unsigned result = SettingsIni->WriteFailures ? kSaveFileFailed : kSaveOk;
+  if (result == kSaveOk) HeldHotkeys = saved;  // the tray program reloads these
   Release(SettingsIni);
   SettingsIni = nullptr;
   if (!SaveAutostart(r)) result |= kSaveAutostartFailed;

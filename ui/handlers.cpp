@@ -7,6 +7,7 @@
 #include "../wincontrols/storage/convert.h"
 #include "about.h"
 #include "formrecord.h"
+#include "hotkeycheck.h"
 
 namespace {
 constexpr int32_t kMaxBalance = 100;
@@ -26,10 +27,12 @@ void TFormRecord::BalanceEditChange(TControl*) {
 }
 
 void TFormRecord::OkButtonClick(TControl*) {
-  if (ApplySettings(this)) PostQuitMessage(0);
+  if (ConfirmHotkeys(this) && ApplySettings(this)) PostQuitMessage(0);
 }
 
-void TFormRecord::ApplyButtonClick(TControl*) { ApplySettings(this); }
+void TFormRecord::ApplyButtonClick(TControl*) {
+  if (ConfirmHotkeys(this)) ApplySettings(this);
+}
 
 void TFormRecord::CancelButtonClick(TControl*) { PostQuitMessage(0); }
 

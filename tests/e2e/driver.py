@@ -181,16 +181,21 @@ class Peer:
 class Holder:
     """A helper process (a hung window, a file lock) that lives until stopped."""
 
-    def __init__(self, tools, *args):
+    def __init__(self, tools, *args, desktop=False):
         self.ready = os.path.join(tools.work, f"holder-{os.getpid()}-{time.monotonic_ns()}.ready")
+        # Hotkeys belong to a desktop: in the program's Wine desktop the holder runs there too.
+        start = ["explorer", "/desktop=VConfig,800x600"] if desktop else []
+        self.tools, self.desktop = tools, desktop
         self.proc = _track(subprocess.Popen(
-            [WINE, os.path.join(tools.tools, "peer.exe"), *args, winpath(self.ready)],
+            [WINE, *start, os.path.join(tools.tools, "peer.exe"), *args, winpath(self.ready)],
             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         wait_until(lambda: os.path.exists(self.ready), 30, "the helper " + args[0])
 
     def stop(self):
         self.proc.kill()
         self.proc.wait()
+        if self.desktop:  # explorer handed it over and ended: end it by name
+            self.tools.wine("taskkill", "/f", "/im", "peer.exe")
         os.remove(self.ready)
 
 
@@ -206,6 +211,7 @@ class Program:
         # keys and the screen serve. (explorer hands the program over and ends at once.)
         self.desktop = desktop
         start = ["explorer", "/desktop=VConfig,800x600"] if desktop else []
+        self.tools, self.desktop = tools, desktop
         self.proc = _track(subprocess.Popen([WINE, *start, os.path.join(folder, "VConfig.exe")], cwd=folder,
                                      stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                      stderr=subprocess.PIPE))

@@ -5,12 +5,15 @@
 //                          copies INI, as it is at that moment, to LOG.N
 //   peer hung READY        a top-level window whose thread stops taking messages
 //   peer lock FILE READY   holds FILE open with no sharing, as an editor or a scanner might
+//   peer hotkey MODS VK READY  holds the global hotkey (modifier bits, virtual key), as the
+//                          tray program or another program would
 //   peer url LOG ADDRESS   appends ADDRESS to LOG (registered as the shell's handler of
 //                          "http:" and "mailto:" addresses, instead of a browser)
 // Each window mode writes "ready" to its file once its window exists, and ends on WM_CLOSE.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -70,6 +73,11 @@ int main(int argc, char** argv) {
     HANDLE f = CreateFileA(argv[2], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return 1;
     Append(argv[3], "ready");
+    Sleep(INFINITE);
+  } else if (mode == "hotkey" && argc >= 5) {
+    if (!RegisterHotKey(nullptr, 1, static_cast<UINT>(atoi(argv[2])), static_cast<UINT>(atoi(argv[3]))))
+      return 1;
+    Append(argv[4], "ready");
     Sleep(INFINITE);
   } else if (mode == "hung") {
     if (!MakeWindow("peer: hung")) return 1;

@@ -15,7 +15,7 @@
 //   probe page INDEX           selects a tab with its notifications, as a click does
 //   probe focus                the identifier of the control with the keyboard focus
 //   probe box                  the title and text of a message box of the program, if shown
-//   probe answer               presses the first button of that message box
+//   probe answer [yes|no]      presses OK, or Yes or No, in that message box
 //   probe close                WM_CLOSE to the settings window
 //   probe sysclose             what the window's close button sends (SC_CLOSE)
 // Exit code 0 on success, 1 when the window or control is missing, 2 on bad arguments.
@@ -190,7 +190,8 @@ int main(int argc, char** argv) {
     HWND box = FindBox(form);
     if (!box) return 1;
     if (cmd == "answer") {
-      PostMessageA(box, WM_COMMAND, IDOK, 0);
+      WPARAM button = argc < 3 ? IDOK : strcmp(argv[2], "yes") == 0 ? IDYES : IDNO;
+      PostMessageA(box, WM_COMMAND, button, 0);
       return 0;
     }
     printf("%s\n", Text(box).c_str());

@@ -85,7 +85,12 @@ def screenshots(shots):
         for page in range(5):
             p.screenshot(os.path.join(shots, f"page-{page}.png"))
             p.keys("Right")
-        p.keys("Escape")
+        # The hotkey box: Ctrl+Shift+F, which another program of this desktop holds, and OK.
+        holder = Holder(tools, "hotkey", "6", "70", desktop=True)
+        p.keys("Left", "Tab", "space", "Tab", "Tab", "space", "Tab", "Tab", "f", "Return")
+        p.screenshot(os.path.join(shots, "hotkey-box.png"))
+        p.keys("Return")  # Yes: save anyway
+        holder.stop()
         wait_until(lambda: subprocess.run(["xdotool", "search", "--name", "Wine desktop"],
                                           capture_output=True).returncode != 0, 30, "the end")
     return scenario
@@ -330,6 +335,75 @@ def unwritable_file():
     check(peer.notices() == 2, "a notice for each OK")
 
 
+MODIFIERS = ("Ctrl", "Alt", "Shift", "Win")
+
+
+def choose_hotkey(p, group, mods, key):
+    """Ticks exactly the given modifier boxes of a hotkey group and picks the key by name."""
+    for m in MODIFIERS:
+        p.act("check", f"{group}{m}Check", int(m in mods))
+    p.act("select", f"{group}KeyCombo", p.items(f"{group}KeyCombo").index(key))
+
+
+def answer_box(p, answer):
+    tools.probe("answer", answer)
+    wait_until(lambda: p.box() is None, 10, "the box to close")
+
+
+def hotkey_taken():
+    folder = tools.folder("hotkey-taken", ini=DEFAULT_FILE)
+    peer = Peer(tools, folder, os.path.join(folder, "VConfig.ini"))
+    Holder(tools, "hotkey", "6", "65")  # another program holds Ctrl+Shift+A
+    p = Program(tools, folder).wait_ready()
+    choose_hotkey(p, "Up", ("Ctrl", "Shift"), "A")
+    p.act("click", "OkButton")
+    box = wait_until(p.box, 20, "the hotkey box")
+    check("Увеличить громкость — Ctrl+Shift+A" in box and "другой программой" in box
+          and "owner=form" in box, f"box: {box!r}")
+    answer_box(p, "no")
+    check(p.proc.poll() is None, "No keeps the window open")
+    check(p.ini_bytes() == DEFAULT_FILE.encode(ENC), "No writes nothing")
+    check(peer.notices() == 0, "No sends no notice")
+    check(shown_page(p.controls()) == 3, "No shows the Hotkeys page")
+    wait_until(lambda: p.focused() == "UpKeyCombo", 10, "the focus on UpKeyCombo")
+    p.act("click", "OkButton")
+    wait_until(p.box, 20, "the hotkey box again")
+    answer_box(p, "yes")
+    check(p.wait_exit() == 0, "Yes saves and ends")
+    check(peer.notices() == 1, "one notice")
+    values = well_formed(p.ini_bytes())
+    check((values["UpKey"], values["UpMod"]) == ("65", "6"), "Ctrl+Shift+A saved")
+
+
+def hotkeys_the_tray_holds():
+    folder = tools.folder("hotkey-held", ini=with_values(DEFAULT_FILE, UpKey="65", UpMod="6"))
+    peer = Peer(tools, folder, os.path.join(folder, "VConfig.ini"))
+    Holder(tools, "hotkey", "6", "65")  # the tray program holds the stored one
+    p = Program(tools, folder).wait_ready()
+    choose_hotkey(p, "Down", ("Ctrl", "Shift"), "B")
+    p.act("click", "ApplyButton")
+    wait_until(lambda: peer.notices() == 1, 20, "Apply to save without a box")
+    Holder(tools, "hotkey", "6", "66")  # the reloaded tray program holds the new one
+    p.act("click", "OkButton")
+    check(p.wait_exit() == 0, "OK saves without a box")
+    check(peer.notices() == 2, "a notice for each")
+
+
+def hotkey_repeated():
+    folder = tools.folder("hotkey-repeated")
+    p = Program(tools, folder).wait_ready()
+    for group in ("Up", "Down"):
+        choose_hotkey(p, group, ("Ctrl", "Alt"), "F")
+    p.act("click", "OkButton")
+    box = wait_until(p.box, 20, "the hotkey box")
+    check("Уменьшить громкость — Ctrl+Alt+F" in box and "«Увеличить громкость»" in box,
+          f"box: {box!r}")
+    answer_box(p, "no")
+    wait_until(lambda: p.focused() == "DownKeyCombo", 10, "the focus on DownKeyCombo")
+    tools.probe("close")
+    check(p.wait_exit() == 0 and p.ini_bytes() is None, "closed without a file")
+
+
 def release_archive(archive):
     def scenario():
         with zipfile.ZipFile(archive) as z:
@@ -366,7 +440,7 @@ def main():
     ap.add_argument("--dist", required=True)
     ap.add_argument("--tools", required=True)
     ap.add_argument("--work", required=True)
-    ap.add_argument("--archive", required=True)
+    ap.add_argument("--archive")
     ap.add_argument("only", nargs="*")
     args = ap.parse_args()
     tools = Tools(args.tools, args.dist, args.work)
@@ -385,9 +459,13 @@ def main():
         ("About links go to the shell", links),
         ("a hung window does not hold OK", notice_with_hung_window),
         ("a locked file: message box, window open, nothing lost", unwritable_file),
-        ("the release archive, unpacked into a folder with spaces and Cyrillic letters",
-         release_archive(args.archive)),
+        ("a hotkey another program holds: box, No goes back, Yes saves", hotkey_taken),
+        ("hotkeys the tray program holds need no box", hotkeys_the_tray_holds),
+        ("a hotkey set twice is named in the box", hotkey_repeated),
     ]
+    if args.archive:
+        scenarios.append(("the release archive, unpacked into a folder with spaces and Cyrillic "
+                          "letters", release_archive(args.archive)))
     shots = os.environ.get("VCONFIG_SCREENSHOTS")
     if shots:
         scenarios = [("screenshots of the five pages", screenshots(shots))]

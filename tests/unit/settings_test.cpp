@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/startup.h"
+#include "settings/hotkeys.h"
 #include "settings/settings.h"
 #include "support/test_support.h"
 #include "ui/catalogues.h"
@@ -115,6 +116,32 @@ TEST_F(SettingsWindow, SkinHotkeysBalanceAndPage) {
   EXPECT_EQ(GetText(r->BalanceEdit), "100");
   EXPECT_EQ(GetCurIndex(r->SettingsTabs), 3);
   EXPECT_TRUE(IsWindowVisible(GetHandle(r->UpKeyGroup)) || r->UpKeyGroup->fShowPending);
+}
+
+TEST_F(SettingsWindow, HotkeyTextForEveryModifierMixAndAnExtendedKeyName) {
+  Build();
+  THotkeyControls up = HotkeyGroups(r)[0];
+  auto select = [&](uint16_t code) {
+    for (size_t i = 0; i < KeyCodeList.size(); ++i)
+      if (KeyCodeList[i] == code) SetCurIndex(up.combo, static_cast<int>(i) + 1);
+  };
+  select('A');
+  // Indexed by the modifier bits: Alt 1, Ctrl 2, Shift 4, Win 8.
+  static const char* const kTexts[16] = {
+      "A", "Alt+A", "Ctrl+A", "Ctrl+Alt+A", "Shift+A", "Alt+Shift+A", "Ctrl+Shift+A",
+      "Ctrl+Alt+Shift+A", "Win+A", "Alt+Win+A", "Ctrl+Win+A", "Ctrl+Alt+Win+A", "Shift+Win+A",
+      "Alt+Shift+Win+A", "Ctrl+Shift+Win+A", "Ctrl+Alt+Shift+Win+A"};
+  for (int mods = 0; mods < 16; ++mods) {
+    SetChecked(up.alt, mods & kModAlt);
+    SetChecked(up.ctrl, mods & kModCtrl);
+    SetChecked(up.shift, mods & kModShift);
+    SetChecked(up.win, mods & kModWin);
+    EXPECT_EQ(HotkeyText(up), kTexts[mods]) << "modifier bits " << mods;
+  }
+  select(VK_PRIOR);
+  ASSERT_FALSE(KeyName(VK_PRIOR).empty());
+  EXPECT_EQ(HotkeyText(up), TText("Ctrl+Alt+Shift+Win+") + KeyName(VK_PRIOR))
+      << "Page Up by the name its list shows, not its keypad twin's";
 }
 
 TEST_F(SettingsWindow, OutOfRangePageKeepsTheAboutPage) {

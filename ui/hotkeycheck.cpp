@@ -1,0 +1,62 @@
+#include "hotkeycheck.h"
+
+#include <windows.h>
+
+#include "../settings/hotkeys.h"
+#include "../wincontrols/controls/navigation.h"
+#include "../wincontrols/controls/operations.h"
+#include "formrecord.h"
+
+namespace {
+
+constexpr int kTrialHotkeyId = 1;  // the window holds no hotkey of its own
+const char* const kGroupTitles[] = {"Увеличить громкость", "Уменьшить громкость",
+                                    "Выкл. / вкл. звук"};
+
+bool IsHeld(const THotkey& key) {
+  for (const THotkey& held : HeldHotkeys)
+    if (held == key) return true;
+  return false;
+}
+
+// Only "already registered" says another program holds it; any other failure says nothing.
+bool TakenElsewhere(HWND window, const THotkey& key) {
+  if (RegisterHotKey(window, kTrialHotkeyId, static_cast<UINT>(key.mods), key.code)) {
+    UnregisterHotKey(window, kTrialHotkeyId);
+    return false;
+  }
+  return GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED;
+}
+
+}  // namespace
+
+bool ConfirmHotkeys(TFormRecord* r) {
+  std::array<THotkeyControls, 3> groups = HotkeyGroups(r);
+  THotkey chosen[3];
+  TText conflicts;
+  int first = -1;
+  for (int i = 0; i < 3; ++i) {
+    chosen[i] = ChosenHotkey(groups[i]);
+    if (!chosen[i].code) continue;
+    int same = 0;
+    while (same < i && !(chosen[same] == chosen[i])) ++same;
+    TText why;
+    if (same < i)
+      why = TText("это сочетание уже задано для «") + kGroupTitles[same] + "».";
+    else if (!IsHeld(chosen[i]) && TakenElsewhere(r->SettingsForm->fHandle, chosen[i]))
+      why = "это сочетание уже занято другой программой.";
+    else
+      continue;
+    conflicts += TText(kGroupTitles[i]) + " — " + HotkeyText(groups[i]) + ": " + why + "\r\n";
+    if (first < 0) first = i;
+  }
+  if (first < 0) return true;
+  TText text = "Некоторые горячие клавиши не будут работать:\r\n\r\n" + conflicts +
+               "\r\nВсё равно сохранить настройки?";
+  if (MessageBoxA(r->SettingsForm->fHandle, text.c_str(), "Vorduna: Настройки",
+                  MB_YESNO | MB_ICONWARNING) == IDYES)
+    return true;
+  SetCurIndex(r->SettingsTabs, kHotkeysPage);
+  SetFocused(groups[first].combo, true);
+  return false;
+}
