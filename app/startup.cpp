@@ -5,6 +5,7 @@
 #include "../ui/formrecord.h"
 #include "../wincontrols/dispatch/messageloop.h"
 #include "../wincontrols/storage/convert.h"
+#include "../runtime/benchmarks.h"
 #include "../runtime/runtime_error.h"
 
 namespace {
@@ -18,10 +19,13 @@ void StartupPreparation(TFormRecord* r) {
   if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) PostQuitMessage(0);
   LoadConfigMessage = RegisterWindowMessageA("WM_LOADCONFIG");
   AddAllKeys(r);
+  BenchMark("keys");
   EnumerateSkins(ProgramFolder());
   AddSkinItems(r);
+  BenchMark("skins");
   AddTrayActions(r);
   LoadSettings(r);
+  BenchMark("settings");
 }
 
 void BuildSettingsWindow(TFormRecord*& record, TControl* parent) {

@@ -6,7 +6,9 @@
 //
 // Prints one line per program: NAME, then the start-up times in milliseconds (median, min,
 // 10th and 90th percentile, max), private bytes, working set, GDI objects, USER objects
-// (medians of the runs).
+// (medians of the runs). Each program also writes its own start-up marks (runtime/benchmarks.h)
+// into a file beside it; then "mark NAME MARK MS" lines give their medians, in milliseconds
+// from CreateProcess, and "thread NAME ID" lines the GUI thread of each run.
 #include <windows.h>
 #include <psapi.h>
 
@@ -22,6 +24,9 @@ struct TProgram {
   std::string name, cls, exe;
   std::vector<double> ms;
   std::vector<double> privateBytes, workingSet, gdi, user;
+  std::vector<std::string> markNames;
+  std::vector<std::vector<double>> marks;  // per mark, per run
+  std::vector<std::string> threads;
 };
 
 struct TSearch {
@@ -85,8 +90,36 @@ double PrivateBytes(HANDLE process) {
   return total;
 }
 
+// The marks file the program writes once it is ready: "thread ID", then "MARK HIGH LOW".
+void ReadMarks(TProgram& p, const std::string& path, const LARGE_INTEGER& t0, const LARGE_INTEGER& freq) {
+  FILE* f = nullptr;
+  for (int i = 0; i < 500 && !f; ++i) {  // written right after the window is ready
+    f = fopen(path.c_str(), "r");
+    if (!f) Sleep(10);
+  }
+  if (!f) return;
+  char name[64];
+  unsigned long high, low;
+  if (fscanf(f, "thread %63s", name) == 1) p.threads.push_back(name);
+  while (fscanf(f, "%63s %lu %lu", name, &high, &low) == 3) {
+    double ms = 1000.0 * (static_cast<double>((static_cast<unsigned long long>(high) << 32) | low) -
+                          static_cast<double>(t0.QuadPart)) / static_cast<double>(freq.QuadPart);
+    size_t i = 0;
+    while (i < p.markNames.size() && p.markNames[i] != name) ++i;
+    if (i == p.markNames.size()) {
+      p.markNames.push_back(name);
+      p.marks.emplace_back();
+    }
+    p.marks[i].push_back(ms);
+  }
+  fclose(f);
+}
+
 bool RunOnce(TProgram& p, int lastId) {
   std::string folder = p.exe.substr(0, p.exe.find_last_of('\\') + 1);
+  std::string marks = folder + "bench-marks.txt";
+  DeleteFileA(marks.c_str());
+  SetEnvironmentVariableA("VCONFIG_BENCH_MARKS", marks.c_str());
   std::string cmd = "\"" + p.exe + "\"";
   STARTUPINFOA si = {};
   si.cb = sizeof si;
@@ -117,6 +150,7 @@ bool RunOnce(TProgram& p, int lastId) {
     p.workingSet.push_back(static_cast<double>(mem.WorkingSetSize));
     p.gdi.push_back(GetGuiResources(pi.hProcess, GR_GDIOBJECTS));
     p.user.push_back(GetGuiResources(pi.hProcess, GR_USEROBJECTS));
+    ReadMarks(p, marks, t0, freq);
   }
   // Measured: nothing more is wanted of it.
   TerminateProcess(pi.hProcess, 0);
@@ -136,7 +170,12 @@ int main(int argc, char** argv) {
   int runs = atoi(argv[1]);
   int lastId = static_cast<int>(strtol(argv[2], nullptr, 0));
   std::vector<TProgram> programs;
-  for (int i = 3; i + 2 < argc; i += 3) programs.push_back({argv[i], argv[i + 1], argv[i + 2], {}, {}, {}, {}, {}});
+  for (int i = 3; i + 2 < argc; i += 3) {
+    programs.emplace_back();
+    programs.back().name = argv[i];
+    programs.back().cls = argv[i + 1];
+    programs.back().exe = argv[i + 2];
+  }
   int failures = 0;
   for (int round = 0; round < runs; ++round)
     for (auto& p : programs)
@@ -145,6 +184,9 @@ int main(int argc, char** argv) {
     printf("%s %.1f %.1f %.1f %.1f %.1f %.0f %.0f %.0f %.0f %zu\n", p.name.c_str(), Median(p.ms),
            Percentile(p.ms, 0), Percentile(p.ms, 0.1), Percentile(p.ms, 0.9), Percentile(p.ms, 1),
            Median(p.privateBytes), Median(p.workingSet), Median(p.gdi), Median(p.user), p.ms.size());
+    for (size_t i = 0; i < p.markNames.size(); ++i)
+      printf("mark %s %s %.1f\n", p.name.c_str(), p.markNames[i].c_str(), Median(p.marks[i]));
+    for (const std::string& t : p.threads) printf("thread %s %s\n", p.name.c_str(), t.c_str());
   }
   return failures ? 1 : 0;
 }

@@ -1,4 +1,5 @@
 // Loading: every value from the settings file and the registry into its control.
+#include "../runtime/benchmarks.h"
 #include "../ui/catalogues.h"
 #include "../ui/formrecord.h"
 #include "../wincontrols/controls/operations.h"
@@ -70,6 +71,7 @@ void LoadSettings(TFormRecord* r) {
   SettingsIni = NewIniFile(SettingsFilePath());
   SettingsIni->Section = "General";
   LoadDevice(r);
+  BenchMark("devices");
   SetText(r->BalanceEdit, IntToText(ExchangeInt(SettingsIni, "Balance", 50)));
   LoadSteps(r);
 

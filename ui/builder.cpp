@@ -1,6 +1,7 @@
 // The settings window: every control, in creation order (also the Tab order).
 #include <initializer_list>
 
+#include "../runtime/benchmarks.h"
 #include "../wincontrols/controls/constructors.h"
 #include "../wincontrols/controls/geometry.h"
 #include "../wincontrols/controls/navigation.h"
@@ -164,6 +165,7 @@ void BuildSettingsWindow(TFormRecord*& record, TControl* parent, void (*prepare)
   AddToReleaseList(form, r);
 
   SetUnicodeFormat(form, true);
+  BenchMark("window");
   SetExStyle(form, form->fExStyle | WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE);
   SetStyle(form, form->fStyle & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   SetClientSize(form, 352, 353);
@@ -183,6 +185,7 @@ void BuildSettingsWindow(TFormRecord*& record, TControl* parent, void (*prepare)
   r->OkButton = Button(form, "&OK", 112);
   r->CancelButton = Button(form, "&Отмена", 192);
   r->ApplyButton = Button(form, "&Применить", 272);
+  BenchMark("controls");
 
   r->MailLinkLabel->fOnClick = MakeEvent<TFormRecord, &TFormRecord::MailLinkClick>(r);
   r->WebLinkLabel->fOnClick = MakeEvent<TFormRecord, &TFormRecord::WebLinkClick>(r);

@@ -106,7 +106,7 @@ void AutoSize(TControl* c) {
   SIZE size = {0, 0};
   if (!s.empty()) {
     if (c->fFont && (GetFontStyle(c->fFont) & kFontItalic)) s += ' ';
-    GetHandle(c);
+    // Measured before the window exists, so that it is made at its final size.
     size = TextExtent(GetDrawContext(c), s.c_str(), static_cast<int>(s.size()));
   }
   // One read of the bounds and at most one move: this runs for every label at start-up.

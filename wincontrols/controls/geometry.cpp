@@ -67,9 +67,15 @@ void SetHeight(TControl* c, int h) {
   SetBounds(c, r);
 }
 
+// Both edges in one move: each SetWindowPos of a window is a round trip to the server.
+static void MoveTo(TControl* c, int x, int y) {
+  RECT r = GetBounds(c);
+  OffsetRect(&r, x - r.left, y - r.top);
+  SetBounds(c, r);
+}
+
 TControl* SetPosition(TControl* c, int x, int y) {
-  SetLeft(c, x);
-  SetTop(c, y);
+  MoveTo(c, x, y);
   return c;
 }
 
@@ -93,8 +99,11 @@ int ClientHeight(TControl* c) {
 
 TControl* SetClientSize(TControl* c, int w, int h) {
   GetHandle(c);  // the outer size is read from the real window
-  if (w > 0) SetWidth(c, GetWidth(c) + w - ClientWidth(c));
-  if (h > 0) SetHeight(c, GetHeight(c) + h - ClientHeight(c));
+  RECT r = GetBounds(c);
+  RECT client = ClientRect(c);
+  if (w > 0) r.right += w - (client.right - client.left);
+  if (h > 0) r.bottom += h - (client.bottom - client.top);
+  SetBounds(c, r);
   return c;
 }
 
@@ -106,8 +115,7 @@ TControl* CenterControl(TControl* c) {
     area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   }
   GetHandle(c);
-  SetLeft(c, (area.right - area.left - GetWidth(c)) / 2);
-  SetTop(c, (area.bottom - area.top - GetHeight(c)) / 2);
+  MoveTo(c, (area.right - area.left - GetWidth(c)) / 2, (area.bottom - area.top - GetHeight(c)) / 2);
   return c;
 }
 

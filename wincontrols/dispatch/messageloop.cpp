@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "../../runtime/benchmarks.h"
 #include "../objects/control.h"
 #include "globals.h"
 
@@ -27,9 +28,13 @@ void Run(TControl*& window) {
   LoopRunning = true;
   AppMainWindow = window;
   window->MakeWindow();
+  BenchMark("shown");
+  bool ready = false;
   while (!Terminated) {
     WaitMessage();
     ProcessMessages(window);
+    if (!ready) BenchMark("ready");  // the first batch, painting included, is done
+    ready = true;
   }
   if (window) Terminate(window);
 }

@@ -44,11 +44,10 @@ bool TControl::MakeWindow() {
   wc.style = fClassStyle;
   wc.lpfnWndProc = fBaseWndProc;
   wc.hInstance = module;
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   char className[64];
   lstrcpynA(className, ClassName(this).c_str(), sizeof className);
-  if (fBaseClassName) {
-    GetClassInfoA(module, fBaseClassName, &wc);
+  bool superclass = fBaseClassName && GetClassInfoA(module, fBaseClassName, &wc);
+  if (superclass) {
     wc.hInstance = module;
     wc.style &= kClassStyleMask;
   }
@@ -57,6 +56,8 @@ bool TControl::MakeWindow() {
   if (!parent && (fStyle & WS_CHILD)) return false;
   WNDCLASSA existing;
   if (!GetClassInfoA(module, className, &existing)) {
+    // A superclass keeps its base's cursor. (LoadCursorA costs Wine a look at the display set-up.)
+    if (!superclass) wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.lpszClassName = className;
     wc.lpfnWndProc = SharedWndProc;
     if (!RegisterClassA(&wc)) return false;
@@ -73,7 +74,7 @@ bool TControl::MakeWindow() {
   // Focus rectangles and keyboard cues are always shown.
   SendMessageA(fHandle, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   CreatingControl = nullptr;
-  if (fHandle) BindControl(fHandle, this);
+  if (fHandle && ControlOf(fHandle) != this) BindControl(fHandle, this);  // bound by its first message
   if (!fIsChild) SendMessageA(fHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(GetIcon(this)));
   if (fAfterCreate) fAfterCreate(this);
   FontApplyHook(this);

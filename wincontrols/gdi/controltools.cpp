@@ -65,7 +65,9 @@ void ApplyFont(TControl* c) {
   if (!c->fFont) return;
   if (c->fHandle) {
     c->fTextColor = c->fFont->fDesc.fToolColor;
-    SendMessageA(c->fHandle, WM_SETFONT, reinterpret_cast<WPARAM>(GetToolHandle(c->fFont)), 1);
+    // Redrawn at once only when on the screen; a hidden window paints whole when it shows.
+    SendMessageA(c->fHandle, WM_SETFONT, reinterpret_cast<WPARAM>(GetToolHandle(c->fFont)),
+                 IsWindowVisible(c->fHandle));
   }
   auto* ctx = static_cast<TDrawContext*>(c->fDrawContext);
   if (ctx && ctx->fFontTool) Assign(ctx->fFontTool, c->fFont);

@@ -118,15 +118,15 @@ HDC RequiredState(TDrawContext* ctx, uint8_t needs) {
 
 SIZE TextExtent(TDrawContext* ctx, const char* text, int length) {
   SIZE size = {0, 0};
-  RequiredState(ctx, kHasDC | kFontSelected);
   HDC temp = nullptr;
   if (!ctx->fDC) {
-    // No window to measure on: a memory context compatible with the screen.
+    // Measuring needs no window: a memory context compatible with the screen gives the same
+    // extents, and unlike a window's own context it costs no round trip to the server.
     temp = CreateCompatibleDC(nullptr);
     ctx->fDC = temp;
     ctx->fSelected = kHasDC;
-    RequiredState(ctx, kHasDC | kFontSelected);
   }
+  RequiredState(ctx, kHasDC | kFontSelected);
   GetTextExtentPoint32A(ctx->fDC, text ? text : "", text ? length : 0, &size);
   if (temp) {
     Deselect(ctx);

@@ -96,7 +96,7 @@ void SetVisibleExplicit(TControl* c, bool visible) {
 static void ApplyStyles(TControl* c) {
   SetWindowPos(c->fHandle, nullptr, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  InvalidateRect(c->fHandle, nullptr, TRUE);
+  Invalidate(c);
 }
 
 void SetStyle(TControl* c, uint32_t style) {
@@ -125,7 +125,8 @@ void SetControlIcon(TControl* c, HICON icon) {
 }
 
 void Invalidate(TControl* c) {
-  if (c->fHandle) InvalidateRect(c->fHandle, nullptr, TRUE);
+  // A window that is not on the screen is painted whole when it shows: nothing to mark.
+  if (c->fHandle && IsWindowVisible(c->fHandle)) InvalidateRect(c->fHandle, nullptr, TRUE);
 }
 
 bool IsEnabled(TControl* c) {
