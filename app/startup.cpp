@@ -38,7 +38,7 @@ int RunProgram() {
   TControl* window = FormRecord->SettingsForm;
   Run(window);
   FormRecord = nullptr;  // released with the window
-  KeyCodeList = std::vector<uint16_t>();
-  SkinList = std::vector<TSkin>();
+  KeyCodeList.clear();
+  SkinList.clear();
   return 0;
 }

@@ -180,9 +180,15 @@ def main():
     print(f"500 skins / 1 skin: {grow['skins-500']['median'] / first:.2f} (target <= 1.40); "
           f"1 MB / 1 KB settings: {grow['ini-1MB']['median'] / grow['ini-1KB']['median']:.2f}")
     print()
-    print(f"Size of the shipped 32-bit VConfig.exe by where its bytes come from (linker map):")
+    print("Size of the shipped 32-bit VConfig.exe by where its bytes come from (its linker map;")
+    print("the program is compiled as one unit, so its own code is one object):")
     print()
-    sizes.report(os.path.join(args.shipped, "VConfig.map"), top=20)
+    sizes.report(os.path.join(args.shipped, "VConfig.map"), top=6)
+    print()
+    print("The same sources linked from their separate objects, bytes per object file:")
+    print()
+    sizes.report(os.path.join(args.shipped, "bench", "vconfig-objects.map"), top=25,
+                 libraries=False)
 
 
 if __name__ == "__main__":

@@ -49,18 +49,19 @@ def read_map(path):
     return sizes
 
 
-def report(map_path, top):
+def report(map_path, top, libraries=True):
     sizes = read_map(map_path)
     total = lambda c: sum(c.values())
-    libs = collections.Counter()
-    for (lib, _), c in sizes.items():
-        libs[lib or "(the program's own objects)"] += total(c)
-    print("| linked from | bytes |")
-    print("|---|---:|")
-    for lib, n in libs.most_common():
-        print(f"| {lib} | {n:,} |")
-    print(f"| all | {sum(libs.values()):,} |")
-    print()
+    if libraries:
+        libs = collections.Counter()
+        for (lib, _), c in sizes.items():
+            libs[lib or "(the program's own objects)"] += total(c)
+        print("| linked from | bytes |")
+        print("|---|---:|")
+        for lib, n in libs.most_common():
+            print(f"| {lib} | {n:,} |")
+        print(f"| all | {sum(libs.values()):,} |")
+        print()
     print("| object file | bytes | of which |")
     print("|---|---:|---|")
     rows = sorted(sizes.items(), key=lambda kv: -total(kv[1]))

@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the program icon (a speaker with sound waves) at 16, 32 and 48 pixels, 32 bpp."""
+"""Draws the program icon (a speaker with sound waves) at 16, 32 and 48 pixels. The picture has
+three colours on a transparent ground, so each image is stored with a four-colour palette at 4
+bits a pixel and a transparency mask: the same pixels as 32 bits a pixel, in a fifth of the room."""
 import math
 import struct
 import sys
@@ -28,15 +30,26 @@ def pixel(x, y, size):
     return color
 
 
+PALETTE = [(0, 0, 0), (40, 96, 176), (250, 250, 250), (255, 214, 64)]  # 0: under the mask
+
+
 def image(size):
-    rows = []
+    stride = ((size * 4 + 31) // 32) * 4
+    mask_stride = ((size + 31) // 32) * 4
+    xor, mask = b"", b""
     for y in reversed(range(size)):  # bottom-up
-        rows.append(b"".join(struct.pack("BBBB", b, g, r, a)
-                             for (r, g, b, a) in (pixel(x, y, size) for x in range(size))))
-    xor = b"".join(rows)
-    mask_row = ((size + 31) // 32) * 4
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor), 0, 0, 0, 0)
-    return header + xor + b"\0" * (mask_row * size)
+        pixels = [pixel(x, y, size) for x in range(size)]
+        index = [PALETTE.index(p[:3]) if p[3] else 0 for p in pixels]
+        row = bytes((index[x] << 4) | (index[x + 1] if x + 1 < size else 0) for x in range(0, size, 2))
+        xor += row + b"\0" * (stride - len(row))
+        bits = 0
+        for x, p in enumerate(pixels):
+            bits |= (0 if p[3] else 1) << (mask_stride * 8 - 1 - x)
+        mask += bits.to_bytes(mask_stride, "big")
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0, len(xor) + len(mask), 0, 0,
+                         len(PALETTE), 0)
+    palette = b"".join(struct.pack("BBBB", b, g, r, 0) for (r, g, b) in PALETTE)
+    return header + palette + xor + mask
 
 
 def main(path):
@@ -45,7 +58,7 @@ def main(path):
     out = struct.pack("<HHH", 0, 1, len(sizes))
     offset = 6 + 16 * len(sizes)
     for s, data in zip(sizes, images):
-        out += struct.pack("<BBBBHHII", s, s, 0, 0, 1, 32, len(data), offset)
+        out += struct.pack("<BBBBHHII", s, s, 16, 0, 1, 4, len(data), offset)
         offset += len(data)
     with open(path, "wb") as f:
         f.write(out + b"".join(images))

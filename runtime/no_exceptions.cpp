@@ -34,15 +34,3 @@ namespace std {
 [[noreturn]] void __throw_bad_function_call() { RuntimeError(kErrOtherFatal); }
 
 }  // namespace std
-
-// The library's string code carries catch clauses; with nothing thrown they never run.
-// (32-bit DWARF unwinding; the 64-bit build keeps the library's SEH-based runtime.)
-#if defined(__i386__)
-extern "C" {
-[[noreturn]] void _Unwind_Resume(void*) { RuntimeError(kErrOtherFatal); }
-int __gxx_personality_v0() { RuntimeError(kErrOtherFatal); }
-void* __cxa_begin_catch(void*) { RuntimeError(kErrOtherFatal); }
-void __cxa_end_catch() { RuntimeError(kErrOtherFatal); }
-[[noreturn]] void __cxa_rethrow() { RuntimeError(kErrOtherFatal); }
-}
-#endif

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <new>
 
 namespace {
 
@@ -48,8 +47,6 @@ LONG WINAPI FatalFilter(EXCEPTION_POINTERS* info) {
   RuntimeErrorAt(code, info->ExceptionRecord->ExceptionAddress);
 }
 
-void OutOfMemory() { RuntimeError(kErrOutOfMemory); }
-
 }  // namespace
 
 void FormatRuntimeError(char* buf, int code, const void* address) {
@@ -73,7 +70,6 @@ __attribute__((noinline)) void RuntimeError(int code) {
 
 void InstallRuntimeErrorHandlers() {
   SetUnhandledExceptionFilter(FatalFilter);
-  std::set_new_handler(OutOfMemory);
   // A stack overflow needs stack of its own to report it.
   ULONG reserve = 32 * 1024;
   SetThreadStackGuarantee(&reserve);

@@ -11,7 +11,8 @@ constexpr int kErrOtherFatal = 217;
 [[noreturn]] void RuntimeError(int code);
 [[noreturn]] void RuntimeErrorAt(int code, const void* address);
 
-// Routes fatal structured exceptions and failed allocations to RuntimeError.
+// Routes fatal structured exceptions to RuntimeError (failed allocations reach it from the
+// allocation operators of no_exceptions.cpp and from TText and TList).
 void InstallRuntimeErrorHandlers();
 
 // The message text for an error, as shown in the box.

@@ -6,9 +6,9 @@
 #include "../wincontrols/storage/inifile.h"
 #include "settings.h"
 
-std::array<THotkey, 3> HeldHotkeys;
+THotkey HeldHotkeys[kHotkeyCount];
 
-std::array<THotkeyControls, 3> HotkeyGroups(TFormRecord* r) {
+THotkeyGroups HotkeyGroups(TFormRecord* r) {
   return {{{"UpKey", "UpMod", r->UpKeyCombo, r->UpCtrlCheck, r->UpAltCheck, r->UpShiftCheck,
             r->UpWinCheck, &HeldHotkeys[0]},
            {"DownKey", "DownMod", r->DownKeyCombo, r->DownCtrlCheck, r->DownAltCheck,

@@ -1,6 +1,5 @@
 #pragma once
 // One hotkey group: a key combo plus its Ctrl, Alt, Shift and Win boxes.
-#include <array>
 #include <cstdint>
 
 #include "../wincontrols/objects/text.h"
@@ -36,10 +35,17 @@ constexpr int32_t kModWin = 8;
 
 // The three hotkeys the tray program holds: as the file had them when the window opened,
 // then as the last save wrote them.
-extern std::array<THotkey, 3> HeldHotkeys;
+constexpr int kHotkeyCount = 3;
+extern THotkey HeldHotkeys[kHotkeyCount];
 
 // Volume up, volume down, sound off/on.
-std::array<THotkeyControls, 3> HotkeyGroups(TFormRecord* r);
+struct THotkeyGroups {
+  THotkeyControls groups[kHotkeyCount];
+  THotkeyControls& operator[](int i) { return groups[i]; }
+  const THotkeyControls* begin() const { return groups; }
+  const THotkeyControls* end() const { return groups + kHotkeyCount; }
+};
+THotkeyGroups HotkeyGroups(TFormRecord* r);
 void LoadHotkey(const THotkeyControls& h);
 // Writes the group's key and modifiers; returns what it wrote.
 THotkey SaveHotkey(const THotkeyControls& h);

@@ -63,15 +63,16 @@ unsigned SaveSettings(TFormRecord* r) {
   ExchangeInt(SettingsIni, "MClick", GetCurIndex(r->MClickCombo));
 
   SettingsIni->Section = "HotKeys";
-  std::array<THotkey, 3> saved;
-  std::array<THotkeyControls, 3> groups = HotkeyGroups(r);
-  for (size_t i = 0; i < groups.size(); ++i) saved[i] = SaveHotkey(groups[i]);
+  THotkey saved[kHotkeyCount];
+  THotkeyGroups groups = HotkeyGroups(r);
+  for (int i = 0; i < kHotkeyCount; ++i) saved[i] = SaveHotkey(groups[i]);
 
   SettingsIni->Section = "Config";
   ExchangeInt(SettingsIni, "TabIndex", GetCurIndex(r->SettingsTabs));
 
   unsigned result = SettingsIni->WriteFailures ? kSaveFileFailed : kSaveOk;
-  if (result == kSaveOk) HeldHotkeys = saved;  // the tray program reloads these
+  if (result == kSaveOk)  // the tray program reloads these
+    for (int i = 0; i < kHotkeyCount; ++i) HeldHotkeys[i] = saved[i];
   Release(SettingsIni);
   SettingsIni = nullptr;
   if (!SaveAutostart(r)) result |= kSaveAutostartFailed;

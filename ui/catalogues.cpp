@@ -7,8 +7,8 @@
 #include "formrecord.h"
 #include "skinfile.h"
 
-std::vector<uint16_t> KeyCodeList;
-std::vector<TSkin> SkinList;
+TList<uint16_t> KeyCodeList;
+TList<TSkin> SkinList;
 
 const char* const TrayActionNames[kTrayActionCount] = {
     "Нет", "Стандартный регулятор*", "Стандартный микшер", "Выкл. / вкл. звук", "Настройки"};

@@ -1,8 +1,8 @@
 #pragma once
 // Lists that come from the system or fixed tables: key names, skins, tray actions, devices.
 #include <cstdint>
+#include "../runtime/list.h"
 #include "../wincontrols/objects/text.h"
-#include <vector>
 
 class TFormRecord;
 
@@ -13,9 +13,9 @@ struct TSkin {
 };
 
 // Entry i stands for item i + 1 of each hotkey key list (item 0 is "Нет").
-extern std::vector<uint16_t> KeyCodeList;
+extern TList<uint16_t> KeyCodeList;
 // Entry i stands for item i of SkinCombo.
-extern std::vector<TSkin> SkinList;
+extern TList<TSkin> SkinList;
 
 constexpr int kTrayActionCount = 5;
 extern const char* const TrayActionNames[kTrayActionCount];

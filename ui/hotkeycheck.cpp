@@ -31,11 +31,11 @@ bool TakenElsewhere(HWND window, const THotkey& key) {
 }  // namespace
 
 bool ConfirmHotkeys(TFormRecord* r) {
-  std::array<THotkeyControls, 3> groups = HotkeyGroups(r);
-  THotkey chosen[3];
+  THotkeyGroups groups = HotkeyGroups(r);
+  THotkey chosen[kHotkeyCount];
   TText conflicts;
   int first = -1;
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < kHotkeyCount; ++i) {
     chosen[i] = ChosenHotkey(groups[i]);
     if (!chosen[i].code) continue;
     int same = 0;

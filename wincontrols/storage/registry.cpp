@@ -1,6 +1,5 @@
 #include "registry.h"
 
-#include <vector>
 
 static HKEY OpenKey(HKEY root, const char* path, REGSAM access) {
   HKEY key = nullptr;
@@ -19,14 +18,19 @@ TText ReadRegString(HKEY key, const char* name) {
   if (RegQueryValueExA(key, name ? name : "", nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
       type != REG_SZ)
     return TText();
-  std::vector<char> data(size + 1, '\0');
-  if (RegQueryValueExA(key, name ? name : "", nullptr, &type,
-                       reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS ||
+  TText data;
+  data.resize(static_cast<size_t>(size) + 1);  // zero-filled
+  DWORD room = size;
+  if (RegQueryValueExA(key, name ? name : "", nullptr, &type, reinterpret_cast<BYTE*>(&data[0]),
+                       &size) != ERROR_SUCCESS ||
       type != REG_SZ)
     return TText();
-  if (size > data.size() - 1) size = static_cast<DWORD>(data.size() - 1);
+  if (size > room) size = room;
   // Up to the first NUL, never beyond the data.
-  return TText(data.data(), strnlen(data.data(), size));
+  DWORD n = 0;
+  while (n < size && data[n]) ++n;
+  data.resize(n);
+  return data;
 }
 
 bool WriteRegString(HKEY key, const char* name, const TText& text) {
