@@ -7,8 +7,8 @@
 extern "C" void (*__CTOR_LIST__[])();
 
 // The process starts here, without the C runtime's start-up code: the program takes no
-// arguments and reads no environment, and the libraries it calls (the C runtime's DLL among
-// them) set themselves up when they load. The command line is ignored.
+// arguments, and the libraries it calls (the C runtime's DLL among them) set themselves up when
+// they load. The command line is ignored.
 extern "C" __attribute__((externally_visible)) void WinMainCRTStartup() {
   int last = 0;
   while (__CTOR_LIST__[last + 1]) ++last;
