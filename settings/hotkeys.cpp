@@ -10,27 +10,26 @@ THotkey HeldHotkeys[kHotkeyCount];
 
 THotkeyGroups HotkeyGroups(TFormRecord* r) {
   return {{{"UpKey", "UpMod", r->UpKeyCombo, r->UpCtrlCheck, r->UpAltCheck, r->UpShiftCheck,
-            r->UpWinCheck, &HeldHotkeys[0]},
+            r->UpWinCheck},
            {"DownKey", "DownMod", r->DownKeyCombo, r->DownCtrlCheck, r->DownAltCheck,
-            r->DownShiftCheck, r->DownWinCheck, &HeldHotkeys[1]},
+            r->DownShiftCheck, r->DownWinCheck},
            {"MuteKey", "MuteMod", r->MuteKeyCombo, r->MuteCtrlCheck, r->MuteAltCheck,
-            r->MuteShiftCheck, r->MuteWinCheck, &HeldHotkeys[2]}}};
+            r->MuteShiftCheck, r->MuteWinCheck}}};
 }
 
-void LoadHotkey(const THotkeyControls& h) {
-  *h.held = THotkey{0, 0};
+THotkey LoadHotkey(const THotkeyControls& h) {
   int32_t code = ExchangeInt(SettingsIni, h.keyName, 0);
   if (code != 0) {
     for (size_t i = 0; i < KeyCodeList.size(); ++i)
       if (KeyCodeList[i] == code) SetCurIndex(h.combo, static_cast<int>(i) + 1);
   }
-  if (GetCurIndex(h.combo) == 0) return;  // "Нет": the modifiers are not read
+  if (GetCurIndex(h.combo) == 0) return THotkey{0, 0};  // "Нет": the modifiers are not read
   int32_t mods = ExchangeInt(SettingsIni, h.modName, 0);
   if (mods & kModCtrl) SetChecked(h.ctrl, true);
   if (mods & kModAlt) SetChecked(h.alt, true);
   if (mods & kModShift) SetChecked(h.shift, true);
   if (mods & kModWin) SetChecked(h.win, true);
-  *h.held = THotkey{static_cast<uint16_t>(code), mods & (kModAlt | kModCtrl | kModShift | kModWin)};
+  return THotkey{static_cast<uint16_t>(code), mods & (kModAlt | kModCtrl | kModShift | kModWin)};
 }
 
 THotkey ChosenHotkey(const THotkeyControls& h) {

@@ -24,7 +24,6 @@ struct THotkeyControls {
   TControl* alt;
   TControl* shift;
   TControl* win;
-  THotkey* held;  // what the tray program holds for this group
 };
 
 // Modifier bits as the tray program registers them
@@ -46,7 +45,9 @@ struct THotkeyGroups {
   const THotkeyControls* end() const { return groups + kHotkeyCount; }
 };
 THotkeyGroups HotkeyGroups(TFormRecord* r);
-void LoadHotkey(const THotkeyControls& h);
+// Reads the group's key and modifiers into its controls; returns what the file holds for it
+// (code 0 when its key is not in the list).
+THotkey LoadHotkey(const THotkeyControls& h);
 // Writes the group's key and modifiers; returns what it wrote.
 THotkey SaveHotkey(const THotkeyControls& h);
 // What the controls of the group choose now.

@@ -89,7 +89,8 @@ void LoadSettings(TFormRecord* r) {
   SelectAction(r->MClickCombo, ExchangeInt(SettingsIni, "MClick", 3));
 
   SettingsIni->Section = "Hotkeys";
-  for (const THotkeyControls& h : HotkeyGroups(r)) LoadHotkey(h);
+  THotkeyGroups groups = HotkeyGroups(r);
+  for (int i = 0; i < kHotkeyCount; ++i) HeldHotkeys[i] = LoadHotkey(groups[i]);
 
   SettingsIni->Section = "Config";
   int32_t page = ExchangeInt(SettingsIni, "TabIndex", 0);

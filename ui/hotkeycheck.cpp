@@ -10,8 +10,9 @@
 namespace {
 
 constexpr int kTrialHotkeyId = 1;  // the window holds no hotkey of its own
-const char* const kGroupTitles[] = {"Увеличить громкость", "Уменьшить громкость",
-                                    "Выкл. / вкл. звук"};
+
+// The title of the group box the key list stands in, as the page shows it.
+TText GroupTitle(const THotkeyControls& h) { return GetText(h.combo->fParent); }
 
 bool IsHeld(const THotkey& key) {
   for (const THotkey& held : HeldHotkeys)
@@ -42,12 +43,12 @@ bool ConfirmHotkeys(TFormRecord* r) {
     while (same < i && !(chosen[same] == chosen[i])) ++same;
     TText why;
     if (same < i)
-      why = TText("это сочетание уже задано для «") + kGroupTitles[same] + "».";
+      why = "это сочетание уже задано для «" + GroupTitle(groups[same]) + "».";
     else if (!IsHeld(chosen[i]) && TakenElsewhere(r->SettingsForm->fHandle, chosen[i]))
       why = "это сочетание уже занято другой программой.";
     else
       continue;
-    conflicts += TText(kGroupTitles[i]) + " — " + HotkeyText(groups[i]) + ": " + why + "\r\n";
+    conflicts += GroupTitle(groups[i]) + " — " + HotkeyText(groups[i]) + ": " + why + "\r\n";
     if (first < 0) first = i;
   }
   if (first < 0) return true;
