@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "library.h"
+
 namespace {
 
 void AppendHex(char* p, uintptr_t v) {
@@ -70,6 +72,18 @@ __attribute__((noinline)) void RuntimeError(int code) {
 
 void InstallRuntimeErrorHandlers() {
   SetUnhandledExceptionFilter(FatalFilter);
+  // On 64-bit Windows an exception raised in a window procedure that the system called can be
+  // swallowed on its way back through the kernel: the program would go on after a half-run
+  // handler, and the filter above would never hear of it. Windows 7 SP1 and later let a
+  // program turn that off; older ones lack both calls.
+  typedef BOOL(WINAPI * TGetPolicy)(LPDWORD flags);
+  typedef BOOL(WINAPI * TSetPolicy)(DWORD flags);
+  constexpr DWORD kCallbackFilterEnabled = 0x1;  // PROCESS_CALLBACK_FILTER_ENABLED
+  HMODULE kernel = GetModuleHandleA("kernel32");
+  auto getPolicy = LookUpFunction<TGetPolicy>(kernel, "GetProcessUserModeExceptionPolicy");
+  auto setPolicy = LookUpFunction<TSetPolicy>(kernel, "SetProcessUserModeExceptionPolicy");
+  DWORD policy;
+  if (getPolicy && setPolicy && getPolicy(&policy)) setPolicy(policy & ~kCallbackFilterEnabled);
   // A stack overflow needs stack of its own to report it.
   ULONG reserve = 32 * 1024;
   SetThreadStackGuarantee(&reserve);

@@ -1,6 +1,6 @@
 // Test-only program: built with the program's fatal-error handling (its handlers, allocation
-// and library failure paths), it commits the fault named by its first argument. Never part of
-// VConfig.exe.
+// and library failure paths), it commits the fault named by its first argument, outside any
+// window procedure or inside one. Never part of VConfig.exe.
 #include <windows.h>
 
 #include <cstdlib>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "runtime/runtime_error.h"
+#include "wincontrols/controls/constructors.h"
 #include "wincontrols/objects/refobject.h"
 #include "wincontrols/objects/text.h"
 
@@ -44,6 +45,19 @@ int main(int argc, char** argv) {
     TRefObject::operator new(static_cast<size_t>(-1) / 2);
   } else if (!strcmp(what, "access")) {
     *gNull = 1;
+  } else if (!strcmp(what, "handler")) {
+    // A click of a real button: the fault is in the click handler that the window procedure
+    // runs for the notification the button sends, inside a message the system dispatched.
+    TControl* form = NewForm(nullptr, "fault");
+    TControl* button = NewButton(form, "click");
+    button->fOnClick.code = [](void*, TControl*) { *gNull = 1; };
+    form->MakeWindow();
+    PostMessageA(GetHandle(button), BM_CLICK, 0, 0);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+      DispatchMessageA(&msg);
+      if (msg.message == BM_CLICK) return 0;  // the fault was swallowed
+    }
   } else if (!strcmp(what, "stack")) {
     return Recurse(0);
   } else if (!strcmp(what, "divide")) {

@@ -77,7 +77,11 @@ TEST(Program, CarriesManifestIconGroupAndVersion) {
   std::string text(static_cast<const char*>(LockResource(LoadResource(exe, manifest))),
                    SizeofResource(exe, manifest));
   EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
-  EXPECT_NE(text.find("asInvoker"), std::string::npos);
+  EXPECT_NE(text.find("<requestedExecutionLevel level=\"asInvoker\""), std::string::npos);
+  // Windows 7, 8, 8.1, 10 and 11 as supported systems: no compatibility mitigations.
+  for (const char* id : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+                         "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
+    EXPECT_NE(text.find(std::string("<supportedOS Id=\"{") + id + "}\"/>"), std::string::npos) << id;
   HRSRC group = FindResourceA(exe, "MAINICON", MAKEINTRESOURCEA(14));
   ASSERT_NE(group, nullptr);
   auto* dir = static_cast<const WORD*>(LockResource(LoadResource(exe, group)));
@@ -172,7 +176,7 @@ uintptr_t ParseAddress(const std::string& text, int code) {
 TEST(RuntimeErrors, EachFatalFaultShowsItsNumberAndAddressAndExitsWithIt) {
   struct { const char* fault; int code; bool inImage; } cases[] = {
       {"new", 203, true}, {"text", 203, true}, {"vector", 203, true}, {"object", 203, true},
-      {"access", 216, true},
+      {"access", 216, true}, {"handler", 216, true},
       {"stack", 202, true}, {"divide", 200, true}, {"other", 217, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.fault);

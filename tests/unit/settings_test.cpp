@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
+#include <objbase.h>
 
 #include "app/startup.h"
 #include "settings/hotkeys.h"
 #include "settings/settings.h"
 #include "support/test_support.h"
+#include "ui/about.h"
 #include "ui/catalogues.h"
 #include "ui/formrecord.h"
 #include "wincontrols/controls/operations.h"
@@ -201,6 +203,34 @@ TEST_F(SettingsWindow, UnwritableFileIsReported) {
   EXPECT_TRUE(SaveSettings(r) & kSaveFileFailed);
   CloseHandle(lock);
   EXPECT_EQ(ReadFileBytes(ini), "[General]\r\nBalance=7\r\n");
+}
+
+TEST_F(SettingsWindow, MailLinkSetsUpComBeforeTheShellTakesTheAddress) {
+  // The shell's handler of "mailto:" for this test: the suite's stand-in writes down what it
+  // gets. The prefix's own handler comes back afterwards.
+  std::string log = TestFolder() + "mail.log";
+  DeleteFileA(log.c_str());
+  HKEY key = nullptr;
+  RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Classes\\mailto\\shell\\open\\command", 0, nullptr, 0,
+                  KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
+  ASSERT_NE(key, nullptr);
+  char saved[1024] = "";
+  DWORD size = sizeof saved;
+  bool had = RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(saved), &size) == 0;
+  std::string handler = "\"" + WinPath(VCONFIG_E2E_TOOLS_DIR) + "\\peer.exe\" url \"" + log + "\" \"%1\"";
+  WriteRegString(key, nullptr, handler);
+  Build();
+  SendMessageA(GetHandle(r->MailLinkLabel), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  SendMessageA(GetHandle(r->MailLinkLabel), WM_LBUTTONUP, 0, 0);
+  std::string got;
+  for (int i = 0; i < 300 && got.empty(); ++i, Sleep(50)) got = ReadFileBytes(log);
+  if (had) WriteRegString(key, nullptr, saved);
+  else RegDeleteValueA(key, nullptr);
+  RegCloseKey(key);
+  EXPECT_EQ(got, std::string("mailto:") + kMailAddress + "?subject=Vorduna\r\n") << "the shell's handler got it";
+  HRESULT again = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  EXPECT_EQ(again, S_FALSE) << "the click left the thread in a single-threaded apartment";
+  if (SUCCEEDED(again)) CoUninitialize();
 }
 
 TEST_F(SettingsWindow, BalanceTextRule) {

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "../../runtime/library.h"
 #include "dispatch.h"
 #include "globals.h"
 
@@ -100,8 +101,7 @@ void InitCommonControlsOnce(DWORD classes) {
   InitCommonControls();
   if (!gComctl) gComctl = LoadLibraryA("comctl32");
   typedef BOOL(WINAPI * TInitEx)(const INITCOMMONCONTROLSEX*);
-  auto initEx = reinterpret_cast<TInitEx>(
-      reinterpret_cast<void*>(GetProcAddress(gComctl, "InitCommonControlsEx")));
+  auto initEx = LookUpFunction<TInitEx>(gComctl, "InitCommonControlsEx");
   if (initEx) {
     INITCOMMONCONTROLSEX icc = {sizeof icc, classes};
     initEx(&icc);

@@ -1,0 +1,15 @@
+#pragma once
+// Functions that not every supported Windows has, looked up when first needed: importing one
+// that Windows 7 lacks would stop the program from loading there at all.
+#include <windows.h>
+
+// The function of that name in a loaded library, as type F; null when the library or the
+// function is missing.
+template <class F>
+F LookUpFunction(HMODULE library, const char* name) {
+  return library ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(library, name)))
+                 : nullptr;
+}
+
+// A library of the system folder, loaded on first need; never one beside the program.
+HMODULE LoadSystemLibrary(const char* fileName);
