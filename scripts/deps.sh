@@ -5,7 +5,7 @@ set -euo pipefail
 
 pkgs=(cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 g++-mingw-w64-x86-64-posix
       binutils-mingw-w64-x86-64 wine wine32:i386 wine64
-      xvfb xdotool x11-utils x11-apps imagemagick locales pulseaudio googletest python3)
+      fonts-wine xvfb xdotool x11-utils x11-apps imagemagick locales pulseaudio googletest python3)
 
 missing=()
 for p in "${pkgs[@]}"; do

@@ -31,7 +31,8 @@ if [ -n "${VCONFIG_DISPLAY:-}" ]; then
 else
   for n in $(seq 90 140); do
     [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-    Xvfb :$n -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    # Room for the window at 200 % (about 720 x 760 pixels).
+    Xvfb :$n -screen 0 1600x1200x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
     xvfb_pid=$!
     export DISPLAY=:$n
     break
@@ -47,5 +48,11 @@ pulseaudio --daemonize=yes --exit-idle-time=-1 -n --disallow-exit \
 mkdir -p "$WINEPREFIX"
 "$WINESERVER" -p </dev/null >/dev/null 2>&1 || true
 "$WINE" wineboot </dev/null >/dev/null 2>&1 || true
+# The window's font is Tahoma. Without it Wine draws DejaVu Sans, which is wider, and texts
+# that fit on Windows are cut; Wine's own Tahoma (fonts-wine) measures close to Windows'.
+fonts=$WINEPREFIX/drive_c/windows/Fonts
+for f in /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf; do
+  if [ -f "$f" ] && [ ! -f "$fonts/${f##*/}" ]; then mkdir -p "$fonts"; cp "$f" "$fonts/"; fi
+done
 
 "$@"

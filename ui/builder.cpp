@@ -1,6 +1,4 @@
 // The settings window: every control, in creation order (also the Tab order).
-#include <initializer_list>
-
 #include "../runtime/benchmarks.h"
 #include "../wincontrols/controls/constructors.h"
 #include "../wincontrols/controls/geometry.h"
@@ -20,8 +18,8 @@ namespace {
 
 constexpr int kAuto = -1;     // size follows the text
 constexpr int kDefault = 0;   // the constructor's default
-constexpr uint32_t kListCombo = Opt(coDropDownList) | Opt(coNoIntegralHeight);
-constexpr uint32_t kEditCombo = Opt(coNoIntegralHeight);
+constexpr uint32_t kListCombo = coDropDownList | coNoIntegralHeight;
+constexpr uint32_t kEditCombo = coNoIntegralHeight;
 constexpr COLORREF kLinkColor = 0xFF0000;  // pure blue
 
 // Position, size, then the window (SetUnicodeFormat creates it).
@@ -46,12 +44,12 @@ TControl* Check(TControl* parent, const char* text, int left, int top, int width
   return Place(NewCheckBox(parent, text), left, top, width, kDefault);
 }
 
+// items: the texts one after the other, each ended by a NUL, the last one by two.
 TControl* Combo(TControl* parent, uint32_t options, int left, int top, int width,
-                std::initializer_list<const char*> items, int current) {
+                const char* items, int current) {
   TControl* c = Place(NewComboBox(parent, options), left, top, width, kDefault);
   SetColor(c, kClrWindow);
-  int i = 0;
-  for (const char* item : items) SetItemText(c, i++, item);
+  for (int i = 0; *items; ++i, items += lstrlenA(items) + 1) SetItemText(c, i, items);
   SetCurIndex(c, current);
   return c;
 }
@@ -78,32 +76,32 @@ void BuildHotkeyGroup(TControl* page, const THotkeyGroup& g, const char* caption
   *g.alt = Check(*g.group, "Alt", 69, 24);
   *g.shift = Check(*g.group, "Shift", 110, 24);
   *g.win = Check(*g.group, "Win", winLeft, 24);
-  *g.combo = Combo(*g.group, kListCombo, comboLeft, 23, 74, {"Нет"}, 0);
+  *g.combo = Combo(*g.group, kListCombo, comboLeft, 23, 74, "Нет\0", 0);
 }
 
 void BuildGeneralPage(TFormRecord* r, TControl* page) {
   r->DeviceGroup = Group(page, "Устройство для управления", 12, 14, 304, 60);
-  r->DeviceCombo = Combo(r->DeviceGroup, kListCombo, 40, 24, 224, {"Первичное устройство"}, 0);
+  r->DeviceCombo = Combo(r->DeviceGroup, kListCombo, 40, 24, 224, "Первичное устройство\0", 0);
   r->BalanceGroup = Group(page, "Баланс каналов", 12, 86, 304, 60);
-  r->BalanceSpin = NewSpin(r->BalanceGroup, true, false, false, false, false, false, true);
+  r->BalanceSpin = NewSpin(r->BalanceGroup);
   SpinSetMax(r->BalanceSpin, 100);
   SpinSetMin(r->BalanceSpin, 0);
-  r->BalanceEdit = NewEdit(r->BalanceGroup, Opt(eoDigits));
+  r->BalanceEdit = NewEdit(r->BalanceGroup, eoDigits);
   SetPosition(r->BalanceEdit, 40, 24);
   SetSize(r->BalanceEdit, 32, 19);
   SetText(r->BalanceEdit, "50");
   r->StepGroup = Group(page, "Шаг изменения громкости", 12, 158, 304, 60);
   r->StepRangeLabel = Label(r->StepGroup, "(от 0 до 65535)", 168, 28);
   r->StepCombo = Combo(r->StepGroup, kEditCombo, 40, 24, 120,
-                       {"500 (очень медленно)", "2500 (медленно)", "5000 (нормально)",
-                        "7500 (быстро)", "10000 (очень быстро)"},
+                       "500 (очень медленно)\0" "2500 (медленно)\0" "5000 (нормально)\0"
+                       "7500 (быстро)\0" "10000 (очень быстро)\0",
                        2);
   r->AutostartCheck = Check(page, "Автозагрузка программы", 12, 230, 152);
 }
 
 void BuildViewPage(TFormRecord* r, TControl* page) {
   r->SkinGroup = Group(page, "Скин индикатора в трее", 12, 14, 304, 60);
-  r->SkinCombo = Combo(r->SkinGroup, kListCombo, 40, 24, 224, {}, 0);
+  r->SkinCombo = Combo(r->SkinGroup, kListCombo, 40, 24, 224, "", 0);
   r->BalloonHintCheck = Check(page, "Всплывающая подсказка", 12, 94);
 }
 
@@ -119,9 +117,9 @@ void BuildMousePage(TFormRecord* r, TControl* page) {
   r->DClickLabel = Label(r->TrayActionsGroup, "Двойной клик:", 16, 60);
   r->MClickLabel = Label(r->TrayActionsGroup, "Средняя кнопка:", 16, 92);
   r->PrimaryOnlyLabel = Label(r->TrayActionsGroup, "* Только для первичного устройства", 16, 120);
-  r->ClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 24, 164, {}, 0);
-  r->DClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 56, 164, {}, 0);
-  r->MClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 88, 164, {}, 0);
+  r->ClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 24, 164, "", 0);
+  r->DClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 56, 164, "", 0);
+  r->MClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 88, 164, "", 0);
 }
 
 void BuildHotkeysPage(TFormRecord* r, TControl* page) {
@@ -174,8 +172,7 @@ void BuildSettingsWindow(TFormRecord*& record, TControl* parent, void (*prepare)
   SetFontHeight(GetFont(form), -11);
   SetFontName(GetFont(form), "Tahoma");
 
-  static const char* const kPages[] = {"Общие", "Вид", "Мышь", "Горячие клавиши", "О программе..."};
-  r->SettingsTabs = NewTabControl(form, kPages, 4, 0, nullptr, 0);
+  r->SettingsTabs = NewTabControl(form, "Общие\0Вид\0Мышь\0Горячие клавиши\0О программе...\0");
   Place(r->SettingsTabs, 8, 8, 336, 304);
   BuildGeneralPage(r, GetPage(r->SettingsTabs, kGeneralPage));
   BuildViewPage(r, GetPage(r->SettingsTabs, kViewPage));

@@ -10,7 +10,7 @@
 TList<uint16_t> KeyCodeList;
 TList<TSkin> SkinList;
 
-const char* const TrayActionNames[kTrayActionCount] = {
+const char TrayActionNames[kTrayActionCount][24] = {
     "Нет", "Стандартный регулятор*", "Стандартный микшер", "Выкл. / вкл. звук", "Настройки"};
 
 namespace {

@@ -18,7 +18,7 @@ extern TList<uint16_t> KeyCodeList;
 extern TList<TSkin> SkinList;
 
 constexpr int kTrayActionCount = 5;
-extern const char* const TrayActionNames[kTrayActionCount];
+extern const char TrayActionNames[kTrayActionCount][24];
 
 TText KeyName(uint32_t code);
 void AddKeyRange(TFormRecord* r, uint32_t first, uint32_t last);

@@ -7,18 +7,10 @@
 #include "../wincontrols/controls/operations.h"
 #include "../wincontrols/dispatch/dispatch.h"
 
-TControl* NewSpin(TControl* parent, bool vertical, bool wrap, bool thousands, bool arrowKeys,
-                  bool autoBuddy, bool hotTrack, bool alignRight) {
+TControl* NewSpin(TControl* parent) {
   InitCommonControlsOnce(ICC_UPDOWN_CLASS);
-  uint32_t style = WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT;
-  if (!vertical) style |= UDS_HORZ;
-  if (wrap) style |= UDS_WRAP;
-  if (!thousands) style |= UDS_NOTHOUSANDS;
-  if (arrowKeys) style |= UDS_ARROWKEYS;
-  if (autoBuddy) style |= UDS_AUTOBUDDY;
-  if (hotTrack) style |= UDS_HOTTRACK;
-  style |= alignRight ? UDS_ALIGNRIGHT : UDS_ALIGNLEFT;
-  return NewCommonControl(parent, UPDOWN_CLASSA, style, nullptr, false);
+  constexpr uint32_t kStyle = WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ALIGNRIGHT;
+  return NewCommonControl(parent, UPDOWN_CLASSA, kStyle, nullptr, false);
 }
 
 void SpinSetBuddy(TControl* spin, HWND buddy) {

@@ -2,8 +2,9 @@
 // The up-down control beside the balance field.
 #include "../wincontrols/objects/control.h"
 
-TControl* NewSpin(TControl* parent, bool vertical, bool wrap, bool thousands, bool arrowKeys,
-                  bool autoBuddy, bool hotTrack, bool alignRight);
+// Vertical, on the right of its buddy, which shows its position without thousands separators;
+// no wrap, no arrow keys, no hot tracking, no automatic buddy.
+TControl* NewSpin(TControl* parent);
 void SpinSetBuddy(TControl* spin, HWND buddy);
 void SpinSetMin(TControl* spin, int32_t minimum);
 void SpinSetMax(TControl* spin, int32_t maximum);

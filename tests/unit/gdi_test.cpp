@@ -20,7 +20,7 @@ TEST(Color, EquallyColouredTreeSharesTheOutermostBrush) {
   TScopedForm f;
   TControl* c = f.form;
   TControl* chain[5];
-  for (TControl*& link : chain) c = link = NewPanel(c, 2);
+  for (TControl*& link : chain) c = link = NewPanel(c);
   HBRUSH brush = GetBackgroundBrush(chain[4]);
   EXPECT_EQ(f.form->fBkBrush, brush);
   for (TControl* link : chain) {

@@ -72,12 +72,12 @@ TEST(Geometry, ClientSizeCentreAndFixedSize) {
 
 TEST(Align, TopTopClientWithSpacing) {
   TScopedForm f;
-  TControl* box = NewPanel(f.form, 2);
+  TControl* box = NewPanel(f.form);
   SetBounds(box, {0, 0, 200, 100});
   f.form->MakeWindow();
-  TControl* a = NewPanel(box, 2);
-  TControl* b = NewPanel(box, 2);
-  TControl* c = NewPanel(box, 2);
+  TControl* a = NewPanel(box);
+  TControl* b = NewPanel(box);
+  TControl* c = NewPanel(box);
   SetHeight(a, 20);
   SetHeight(b, 20);
   SetAlign(a, alTop);
@@ -119,8 +119,7 @@ class Navigation : public ::testing::Test {
     EnableDialogKeys(form);
     AppMainWindow = form;
     LoopRunning = true;
-    const char* texts[] = {"p0", "p1"};
-    tabs = NewTabControl(form, texts, 1, 0, nullptr, 0);
+    tabs = NewTabControl(form, "p0\0p1\0");
     SetBounds(tabs, {0, 0, 300, 200});
     edit = NewEdit(GetPage(tabs, 0), 0);
     hidden = NewButton(GetPage(tabs, 1), "hidden");
@@ -252,7 +251,7 @@ TEST_F(Navigation, FocusComesBackWhenTheWindowIsActivatedAgain) {
 }
 
 TEST_F(Navigation, OpenComboListKeepsEscapeAndEnter) {
-  TControl* list = NewComboBox(GetPage(tabs, 0), Opt(coDropDownList));
+  TControl* list = NewComboBox(GetPage(tabs, 0), coDropDownList);
   TControl* typed = NewComboBox(GetPage(tabs, 0), 0);
   for (TControl* c : {list, typed}) {
     SetBounds(c, {10, 40, 110, 62});

@@ -45,7 +45,7 @@ void Realign(TControl* c) {
 }
 
 void AlignPass(TControl* container, RECT& rest, uint32_t alignSet) {
-  int m = container->fSpacing;
+  int m = Scaled(container, container->fSpacing);
   int32_t n = container->fChildren ? container->fChildren->Count() : 0;
   for (int32_t i = 0; i < n; ++i) {
     if (!(container->fAlignState & kAligning)) return;  // a nested pass has finished
@@ -110,13 +110,18 @@ void AutoSize(TControl* c) {
     size = TextExtent(GetDrawContext(c), s.c_str(), static_cast<int>(s.size()));
   }
   // One read of the bounds and at most one move: this runs for every label at start-up.
+  // The size follows the text from now on, whatever was given before.
   RECT bounds = GetBounds(c);
   RECT wanted = bounds;
-  if (c->fAlign == alNone || c->fAlign == alLeft || c->fAlign == alRight)
-    wanted.right = wanted.left + size.cx + c->fKind.AutoSizeExtraX;
-  if (c->fAlign == alNone || c->fAlign == alTop || c->fAlign == alBottom)
-    wanted.bottom = wanted.top + size.cy + c->fKind.AutoSizeExtraY;
+  if (c->fAlign == alNone || c->fAlign == alLeft || c->fAlign == alRight) {
+    wanted.right = wanted.left + size.cx + Scaled(c, c->fKind.AutoSizeExtraX);
+    c->fGiven.given &= ~(1u << kGivenWidth);
+  }
+  if (c->fAlign == alNone || c->fAlign == alTop || c->fAlign == alBottom) {
+    wanted.bottom = wanted.top + size.cy + Scaled(c, c->fKind.AutoSizeExtraY);
+    c->fGiven.given &= ~(1u << kGivenHeight);
+  }
   if (EqualRect(&wanted, &bounds)) return;
   SetBounds(c, wanted);
-  RealignHook(c);
+  if (RealignHook) RealignHook(c);
 }

@@ -68,7 +68,7 @@ void SizeComboDropDown(TControl* combo) {
   if (n < 1) n = 1;
   if (n > 8) n = 8;
   int w = GetWidth(combo), h = GetHeight(combo);
-  SetWindowPos(combo->fHandle, nullptr, 0, 0, w, (n + 1) * h + 2,
+  SetWindowPos(combo->fHandle, nullptr, 0, 0, w, (n + 1) * h + Scaled(combo, 2),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_HIDEWINDOW);
   SetWindowPos(combo->fHandle, nullptr, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_SHOWWINDOW);

@@ -19,8 +19,8 @@ RECT GetBounds(TControl* c) {
 void SetBounds(TControl* c, const RECT& r) {
   RECT old = GetBounds(c);
   if (EqualRect(&r, &old)) return;
-  if (r.left != old.left) c->fPosChanged |= 1;
-  if (r.top != old.top) c->fPosChanged |= 2;
+  if (r.left != old.left) c->fPosChanged |= kLeftChanged;
+  if (r.top != old.top) c->fPosChanged |= kTopChanged;
   c->fBoundsRect = r;
   if (!c->fHandle) return;
   UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
@@ -41,29 +41,34 @@ int GetHeight(TControl* c) {
   return r.bottom - r.top;
 }
 
+// The program's lengths are 96-DPI pixels: kept as given, placed at the window's DPI.
+static int Give(TControl* c, TGivenPart part, int length) {
+  c->fGiven.part[part] = length;
+  c->fGiven.given |= 1u << part;
+  return Scaled(c, length);
+}
+
 void SetLeft(TControl* c, int x) {
   RECT r = GetBounds(c);
-  r.right = x + (r.right - r.left);
-  r.left = x;
+  OffsetRect(&r, Give(c, kGivenLeft, x) - r.left, 0);
   SetBounds(c, r);
 }
 
 void SetTop(TControl* c, int y) {
   RECT r = GetBounds(c);
-  r.bottom = y + (r.bottom - r.top);
-  r.top = y;
+  OffsetRect(&r, 0, Give(c, kGivenTop, y) - r.top);
   SetBounds(c, r);
 }
 
 void SetWidth(TControl* c, int w) {
   RECT r = GetBounds(c);
-  r.right = r.left + w;
+  r.right = r.left + Give(c, kGivenWidth, w);
   SetBounds(c, r);
 }
 
 void SetHeight(TControl* c, int h) {
   RECT r = GetBounds(c);
-  r.bottom = r.top + h;
+  r.bottom = r.top + Give(c, kGivenHeight, h);
   SetBounds(c, r);
 }
 
@@ -75,16 +80,27 @@ static void MoveTo(TControl* c, int x, int y) {
 }
 
 TControl* SetPosition(TControl* c, int x, int y) {
-  MoveTo(c, x, y);
+  MoveTo(c, Give(c, kGivenLeft, x), Give(c, kGivenTop, y));
   return c;
 }
 
 TControl* SetSize(TControl* c, int w, int h) {
   RECT r = GetBounds(c);
-  if (w > 0) r.right = r.left + w;
-  if (h > 0) r.bottom = r.top + h;
+  if (w > 0) r.right = r.left + Give(c, kGivenWidth, w);
+  if (h > 0) r.bottom = r.top + Give(c, kGivenHeight, h);
   SetBounds(c, r);
   return c;
+}
+
+void PlaceAsGiven(TControl* c) {
+  const TGivenBounds& g = c->fGiven;
+  RECT r = GetBounds(c);
+  int w = r.right - r.left, h = r.bottom - r.top;
+  if (g.given & (1u << kGivenLeft)) r.left = Scaled(c, g.part[kGivenLeft]);
+  if (g.given & (1u << kGivenTop)) r.top = Scaled(c, g.part[kGivenTop]);
+  r.right = r.left + (g.given & (1u << kGivenWidth) ? Scaled(c, g.part[kGivenWidth]) : w);
+  r.bottom = r.top + (g.given & (1u << kGivenHeight) ? Scaled(c, g.part[kGivenHeight]) : h);
+  SetBounds(c, r);
 }
 
 int ClientWidth(TControl* c) {
@@ -101,8 +117,8 @@ TControl* SetClientSize(TControl* c, int w, int h) {
   GetHandle(c);  // the outer size is read from the real window
   RECT r = GetBounds(c);
   RECT client = ClientRect(c);
-  if (w > 0) r.right += w - (client.right - client.left);
-  if (h > 0) r.bottom += h - (client.bottom - client.top);
+  if (w > 0) r.right += Scaled(c, w) - (client.right - client.left);
+  if (h > 0) r.bottom += Scaled(c, h) - (client.bottom - client.top);
   SetBounds(c, r);
   return c;
 }

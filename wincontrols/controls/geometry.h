@@ -1,5 +1,7 @@
 #pragma once
 // Bounds, client area, centring, fixed size, topmost; alignment and automatic sizing.
+// Bounds are the window's own pixels. The setters below them (SetLeft to SetClientSize) take
+// 96-DPI pixels, as the program writes them, and place the control at its window's DPI.
 #include "../objects/control.h"
 
 RECT GetBounds(TControl* c);
@@ -12,6 +14,8 @@ void SetWidth(TControl* c, int w);
 void SetHeight(TControl* c, int h);
 TControl* SetPosition(TControl* c, int x, int y);
 TControl* SetSize(TControl* c, int w, int h);
+// Places the control again from what the setters were given, at its DPI now.
+void PlaceAsGiven(TControl* c);
 int ClientWidth(TControl* c);
 int ClientHeight(TControl* c);
 TControl* SetClientSize(TControl* c, int w, int h);

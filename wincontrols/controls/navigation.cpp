@@ -146,8 +146,7 @@ static bool EnterEscapeHook(void* data, TMsg& msg, LRESULT& result) {
 }
 
 void SetButtonKey(TControl* button, WPARAM key, bool on) {
-  if (key == VK_RETURN) button->fIsDefault = on;
-  else if (key == VK_ESCAPE) button->fIsCancel = on;
+  if (key == VK_ESCAPE) button->fIsCancel = on;
   TControl* form = ParentForm(button);
   if (!AppMainWindow || !form) return;
   TControl* main = AppMainWindow;

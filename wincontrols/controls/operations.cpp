@@ -31,32 +31,19 @@ int ItemCount(TControl* c) {
 
 TText GetItemText(TControl* c, int index) {
   const TKindTable& k = c->fKind;
-  WPARAM pos = static_cast<WPARAM>(index);
-  if (k.MsgItemIndexB) pos = static_cast<WPARAM>(Perform(c, k.MsgItemIndexB, index, 0));
-  WPARAM line = pos;
-  if (k.MsgItemFromCharB) line = static_cast<WPARAM>(Perform(c, k.MsgItemFromCharB, pos, 0));
   if (!k.MsgGetItemLength) return TText();
-  int length = static_cast<int>(Perform(c, k.MsgGetItemLength, pos, 0));
+  int length = static_cast<int>(Perform(c, k.MsgGetItemLength, index, 0));
   if (length <= 0) return TText();
-  // EM_GETLINE takes the buffer size from its first word; CB_GETLBTEXT overwrites it.
   TText buffer;
-  buffer.resize(static_cast<size_t>(length) + 4);
-  *reinterpret_cast<uint32_t*>(&buffer[0]) = static_cast<uint32_t>(length + 1);
-  if (k.MsgGetItemText) Perform(c, k.MsgGetItemText, line, reinterpret_cast<LPARAM>(&buffer[0]));
-  buffer[length] = '\0';
+  buffer.resize(static_cast<size_t>(length));
+  Perform(c, k.MsgGetItemText, index, reinterpret_cast<LPARAM>(&buffer[0]));
   buffer.resize(strlen(buffer.c_str()));
   return buffer;
 }
 
 void SetItemText(TControl* c, int index, const TText& text) {
   const TKindTable& k = c->fKind;
-  if (k.MsgSetItemText) {
-    int start = static_cast<int>(Perform(c, k.MsgItemIndexB, index, 0));
-    int next = static_cast<int>(Perform(c, k.MsgItemIndexB, index + 1, 0));
-    SelectItem(c, start);
-    SetSelLength(c, next - start);
-    Perform(c, k.MsgSetItemText, 0, TextParam(text));
-  } else if (k.MsgDeleteItem) {
+  if (k.MsgDeleteItem) {
     int current = GetCurIndex(c);
     LPARAM data = GetItemData(c, index);
     DeleteItem(c, index);
@@ -97,7 +84,7 @@ void SetItemData(TControl* c, int index, LPARAM value) {
 int GetCurIndex(TControl* c) {
   UINT msg = c->fKind.MsgGetCurIndex;
   if (!msg) return c->fCurPage;
-  return static_cast<int>(Perform(c, msg, msg == EM_LINEINDEX ? static_cast<WPARAM>(-1) : 0, 0));
+  return static_cast<int>(Perform(c, msg, 0, 0));
 }
 
 void SetCurIndex(TControl* c, int index) {
@@ -119,25 +106,10 @@ void SetCurIndex(TControl* c, int index) {
 void SelectItem(TControl* c, int index) {
   if (c->fKind.MsgSetCurIndex) {
     Perform(c, c->fKind.MsgSetCurIndex, index, 0);
-  } else if (c->fKind.MsgSetSel) {
-    Perform(c, c->fKind.MsgSetSel, index, index);
   } else {
     c->fCurPage = index;
     Invalidate(c);
   }
-}
-
-int GetSelStart(TControl* c) {
-  if (!c->fKind.MsgGetSel) return 0;
-  DWORD start = 0;
-  Perform(c, c->fKind.MsgGetSel, reinterpret_cast<WPARAM>(&start), 0);
-  return static_cast<int>(start);
-}
-
-void SetSelLength(TControl* c, int length) {
-  int start = GetSelStart(c);
-  int end = length < 0 ? -1 : start + length;
-  if (c->fKind.MsgSetSel) Perform(c, c->fKind.MsgSetSel, start, end);
 }
 
 bool IsChecked(TControl* c) { return Perform(c, BM_GETCHECK, 0, 0) != 0; }
@@ -183,13 +155,8 @@ bool ChildNotifyHandler(TControl* c, TMsg& msg, LRESULT& result) {
   if (code == k.ClickCode) {
     if (c->fFocusing == 0) {
       SetFocused(c, true);
-      c->fBeforeClick(c);
       Fire(c, c->fOnClick);
     }
-  } else if (code == k.FocusInCode) {
-    Fire(c, c->fOnEnter);
-  } else if (code == k.FocusOutCode) {
-    Fire(c, c->fOnLeave);
   } else if (static_cast<int16_t>(code) == k.ChangeCode) {
     Fire(c, c->fOnChange);
   } else if (static_cast<int16_t>(code) == k.SelChangeCode) {

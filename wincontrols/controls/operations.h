@@ -15,8 +15,6 @@ void SetItemData(TControl* c, int index, LPARAM value);
 int GetCurIndex(TControl* c);
 void SetCurIndex(TControl* c, int index);
 void SelectItem(TControl* c, int index);
-int GetSelStart(TControl* c);
-void SetSelLength(TControl* c, int length);
 bool IsChecked(TControl* c);
 void SetChecked(TControl* c, bool checked);
 void SetColor(TControl* c, COLORREF color);

@@ -10,21 +10,17 @@
 #include "operations.h"
 
 namespace {
-const int32_t kTabOptions[] = {
-    TCS_BUTTONS, TCS_FIXEDWIDTH, ~static_cast<int32_t>(TCS_FOCUSNEVER), TCS_FIXEDWIDTH | TCS_FORCEICONLEFT,
-    TCS_FIXEDWIDTH | TCS_FORCELABELLEFT, TCS_MULTILINE, TCS_MULTISELECT, 0, TCS_SCROLLOPPOSITE,
-    TCS_BOTTOM, TCS_VERTICAL, TCS_FLATBUTTONS, TCS_HOTTRACK, 0, TCS_OWNERDRAWFIXED};
-constexpr uint32_t kTabStyle = 0x56010000;
+constexpr uint32_t kTabStyle =  // 0x56010000, and the focus never on a tab itself (TCS_FOCUSNEVER)
+    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP | TCS_FOCUSNEVER;
 }  // namespace
 
-TControl* InsertPage(TControl* tabs, int index, const char* text, int image) {
-  TControl* page = NewPanel(tabs, 2);
+TControl* InsertPage(TControl* tabs, int index, const char* text) {
+  TControl* page = NewPanel(tabs);
   SetAlign(page, alClient);
   SetVisibleExplicit(page, GetCurIndex(tabs) < 0);
   TCITEMA item = {};
-  item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM;
+  item.mask = TCIF_TEXT | TCIF_PARAM;
   item.pszText = const_cast<char*>(text ? text : "");
-  item.iImage = image;
   item.lParam = reinterpret_cast<LPARAM>(page);
   Perform(tabs, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
   Perform(tabs, WM_SIZE, 0, 0);
@@ -95,16 +91,12 @@ bool PageHandler(TControl* tabs, TMsg& msg, LRESULT&) {
   return false;
 }
 
-TControl* NewTabControl(TControl* parent, const char* const* texts, int lastIndex,
-                        int firstImage, HIMAGELIST images, uint32_t options) {
-  uint32_t style = static_cast<uint32_t>(OptionsToStyle(options, kTabOptions, 15));
-  if (options & Opt(toFocusable)) style |= TCS_FOCUSONBUTTONDOWN;
-  TControl* c = NewCommonControl(parent, WC_TABCONTROLA, style | kTabStyle, &TabKind, true);
-  if (!(options & Opt(toClientEdge))) c->fExStyle &= ~WS_EX_CLIENTEDGE;
+TControl* NewTabControl(TControl* parent, const char* texts) {
+  TControl* c = NewCommonControl(parent, WC_TABCONTROLA, kTabStyle, &TabKind, true);
+  c->fExStyle &= ~WS_EX_CLIENTEDGE;
   AttachProc(c, PageHandler);
-  SetDefaultSize(c, 100, 100);
-  if (images) Perform(c, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
-  for (int i = 0; i <= lastIndex; ++i) InsertPage(c, i, texts[i], firstImage + i);
+  SetSize(c, 100, 100);
+  for (int i = 0; *texts; ++i, texts += lstrlenA(texts) + 1) InsertPage(c, i, texts);
   c->fFocusKeys = kFocusTab | kFocusUpDown;
   return c;
 }

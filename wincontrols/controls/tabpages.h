@@ -5,17 +5,10 @@
 
 #include "../objects/control.h"
 
-// Tab control options
-enum TTabOption : uint32_t {
-  toButtons, toFixedWidth, toFocusable, toIconLeft, toLabelLeft, toMultiLine, toMultiSelect,
-  toUnused7, toScrollOpposite, toBottom, toVertical, toFlatButtons, toHotTrack, toClientEdge,
-  toOwnerDraw
-};
+// The tab control with a page for each text of texts: one after the other, each ended by a
+// NUL, the last one by two.
+TControl* NewTabControl(TControl* parent, const char* texts);
 
-// The tab control with a page for each of texts[0..lastIndex].
-TControl* NewTabControl(TControl* parent, const char* const* texts, int lastIndex,
-                        int firstImage, HIMAGELIST images, uint32_t options);
-
-TControl* InsertPage(TControl* tabs, int index, const char* text, int image);
+TControl* InsertPage(TControl* tabs, int index, const char* text);
 TControl* GetPage(TControl* tabs, int index);
 bool PageHandler(TControl* tabs, TMsg& msg, LRESULT& result);

@@ -2,6 +2,6 @@
 
 TControl* AppMainWindow = nullptr;
 TControl* CreatingControl = nullptr;
-uint16_t NextControlId = 0x8000;
+uint16_t ControlsMade = 0;
 bool LoopRunning = false;
 bool Terminated = false;

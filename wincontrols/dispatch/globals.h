@@ -6,6 +6,7 @@
 
 extern TControl* AppMainWindow;   // the window whose closing ends the program
 extern TControl* CreatingControl; // bound to the first message of a window being created
-extern uint16_t NextControlId;
+constexpr uint16_t kFirstControlId = 0x8000;
+extern uint16_t ControlsMade;  // child controls constructed so far; the next one's id follows
 extern bool LoopRunning;
 extern bool Terminated;

@@ -59,16 +59,8 @@ bool CommonNotifyHandler(TControl* c, TMsg& msg, LRESULT&) {
     case static_cast<UINT>(NM_CLICK):
     case static_cast<UINT>(NM_RCLICK):
       if (!c->fOnClick.IsSet()) return false;
-      c->fRightClick = hdr->code == static_cast<UINT>(NM_RCLICK);
       c->fOnClick.code(c->fOnClick.data, c);
       return true;
-    case static_cast<UINT>(NM_KILLFOCUS):
-      if (c->fOnLeave.IsSet()) c->fOnLeave.code(c->fOnLeave.data, c);
-      return false;
-    case static_cast<UINT>(NM_SETFOCUS):
-    case static_cast<UINT>(NM_RETURN):
-      if (c->fOnEnter.IsSet()) c->fOnEnter.code(c->fOnEnter.data, c);
-      return false;
     default:
       return false;
   }

@@ -6,7 +6,7 @@
 #include "../objects/control.h"
 #include "globals.h"
 
-bool ProcessMessage(TControl*) {
+bool ProcessMessage() {
   MSG msg;
   if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
   bool answer = msg.message != 0;
@@ -19,8 +19,8 @@ bool ProcessMessage(TControl*) {
   return answer;
 }
 
-void ProcessMessages(TControl* window) {
-  while (ProcessMessage(window)) {
+void ProcessMessages() {
+  while (ProcessMessage()) {
   }
 }
 
@@ -32,7 +32,7 @@ void Run(TControl*& window) {
   bool ready = false;
   while (!Terminated) {
     WaitMessage();
-    ProcessMessages(window);
+    ProcessMessages();
     if (!ready) BenchMark("ready");  // the first batch, painting included, is done
     ready = true;
   }
@@ -48,7 +48,7 @@ void Terminate(TControl*& window) {
   if (!main) return;
   AddRef(main);
   if (!wasTerminated) {
-    ProcessMessages(main);
+    ProcessMessages();
     SendMessageA(main->fHandle, WM_CLOSE, 0, 0);
   }
   window = nullptr;

@@ -3,6 +3,6 @@
 class TControl;
 
 void Run(TControl*& window);
-void ProcessMessages(TControl* window);
-bool ProcessMessage(TControl* window);
+void ProcessMessages();
+bool ProcessMessage();
 void Terminate(TControl*& window);

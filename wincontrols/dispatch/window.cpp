@@ -7,7 +7,23 @@
 #include "globals.h"
 
 namespace {
-constexpr UINT kClassStyleMask = 0xFFFFBF1F;  // without CS_OWNDC, CS_CLASSDC, CS_PARENTDC, CS_GLOBALCLASS
+
+// The DPI of the screen a window is on: Windows 10 1607 and later tell it per window; before,
+// a DPI-aware program is shown at the system's DPI.
+int WindowDpi(HWND window) {
+  typedef UINT(WINAPI * TGetDpiForWindow)(HWND);
+  auto forWindow = LookUpFunction<TGetDpiForWindow>(GetModuleHandleA("user32"), "GetDpiForWindow");
+  UINT dpi = forWindow ? forWindow(window) : 0;
+  if (!dpi) {
+    HDC screen = GetDC(nullptr);
+    dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+  }
+  return dpi ? static_cast<int>(dpi) : kDesignDpi;
+}
+
+// A superclass takes its base's class style without these (0xFFFFBF1F).
+constexpr UINT kClassStyleMask = ~static_cast<UINT>(CS_OWNDC | CS_CLASSDC | CS_PARENTDC | CS_GLOBALCLASS);
 HMODULE gComctl = nullptr;
 }
 
@@ -64,7 +80,7 @@ bool TControl::MakeWindow() {
     if (!RegisterClassA(&wc)) return false;
   }
   int x = fBoundsRect.left, y = fBoundsRect.top;
-  if (!fIsChild && !(fPosChanged & 3)) x = y = CW_USEDEFAULT;
+  if (!fIsChild && !(fPosChanged & (kLeftChanged | kTopChanged))) x = y = CW_USEDEFAULT;
   int w = fBoundsRect.right - fBoundsRect.left, h = fBoundsRect.bottom - fBoundsRect.top;
   if (w == 0) w = CW_USEDEFAULT;
   if (h == 0) h = CW_USEDEFAULT;
@@ -76,9 +92,14 @@ bool TControl::MakeWindow() {
   SendMessageA(fHandle, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   CreatingControl = nullptr;
   if (fHandle && ControlOf(fHandle) != this) BindControl(fHandle, this);  // bound by its first message
-  if (!fIsChild) SendMessageA(fHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(GetIcon(this)));
+  if (!fIsChild) {
+    SendMessageA(fHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(GetIcon(this)));
+    int dpi = fHandle ? WindowDpi(fHandle) : kDesignDpi;
+    if (DpiChangeHook) DpiChangeHook(this, dpi);
+    else fDpi = static_cast<uint16_t>(dpi);
+  }
   if (fAfterCreate) fAfterCreate(this);
-  FontApplyHook(this);
+  if (FontApplyHook) FontApplyHook(this);
   CreateChildWindows(this);
   return true;
 }

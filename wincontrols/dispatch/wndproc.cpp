@@ -9,12 +9,11 @@ namespace {
 
 bool HandlerListWalker(TControl* c, TMsg& msg, LRESULT& result) {
   TPtrList* list = c->fMsgHandlers;
-  if (c->fRefCount < 0 || !list || list->Count() == 0) return false;
+  // After the quit message no attached handler runs any more.
+  if (c->fRefCount < 0 || !list || list->Count() == 0 || Terminated) return false;
   AddRef(c);
   bool handled = false;
-  for (int32_t i = list->Count() - 2; i >= 0 && !handled; i -= 2) {
-    bool keepAfterQuit = list->Get(i + 1) != nullptr;
-    if (Terminated && !keepAfterQuit) continue;
+  for (int32_t i = list->Count() - 1; i >= 0 && !handled; --i) {
     auto handler = reinterpret_cast<TMsgHandler>(list->Get(i));
     handled = handler(c, msg, result);
     list = c->fMsgHandlers;  // the handler may have attached more
@@ -78,8 +77,7 @@ LRESULT TControl::HandleMessage(TMsg& msg) {
       return CallDefault(this, msg);
     case WM_SIZE:
       result = CallDefault(this, msg);
-      fSizeState = static_cast<uint8_t>(msg.wParam);
-      RealignHook(this);
+      if (RealignHook) RealignHook(this);
       return result;
     case WM_SETFOCUS:
       if (!TakeFocus(this)) return 0;
@@ -133,10 +131,8 @@ LRESULT CALLBACK SharedWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 }
 
 void AttachProc(TControl* c, TMsgHandler handler) {
-  if (c->fMsgHandlers->IndexOf(reinterpret_cast<void*>(handler)) < 0) {
+  if (c->fMsgHandlers->IndexOf(reinterpret_cast<void*>(handler)) < 0)
     c->fMsgHandlers->Add(reinterpret_cast<void*>(handler));
-    c->fMsgHandlers->Add(nullptr);  // keep-after-quit: always false
-  }
   c->fHandlerChain = HandlerListWalker;
 }
 

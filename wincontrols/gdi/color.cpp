@@ -3,7 +3,7 @@
 #include "../objects/control.h"
 
 COLORREF ColorToRGB(COLORREF color) {
-  return (color & 0x80000000u) ? GetSysColor(static_cast<int>(color & 0x7FFFFFFF)) : color;
+  return (color & kSystemColor) ? GetSysColor(static_cast<int>(color & ~kSystemColor)) : color;
 }
 
 HBRUSH GetBackgroundBrush(TControl* c) {

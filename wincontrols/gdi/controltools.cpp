@@ -8,7 +8,7 @@ namespace {
 void FontChanged(void* data, TGdiTool* tool) {
   auto* c = static_cast<TControl*>(data);
   c->fTextColor = tool->fDesc.fToolColor;
-  FontApplyHook(c);
+  if (FontApplyHook) FontApplyHook(c);
   Invalidate(c);
 }
 
@@ -53,6 +53,7 @@ TGdiTool* GetFont(TControl* c) {
     FontApplyHook = ApplyFont;
     InheritToolsHook = InheritTools;
     c->fFont = NewFont();
+    c->fFont->fDpi = static_cast<uint16_t>(ControlDpi(c));
     AddToReleaseList(c, c->fFont);
     SetToolColor(c->fFont, c->fTextColor);
     c->fFont->fOnChange.code = FontChanged;

@@ -2,16 +2,23 @@
 
 #include <cstring>
 
+#include "../objects/control.h"
 #include "color.h"
 
 static void MakeFontHandle(TGdiTool* tool) {
-  if (!tool->fGdiHandle) tool->fGdiHandle = CreateFontIndirectA(&tool->fDesc.fLogFont);
+  if (tool->fGdiHandle) return;
+  LOGFONTA font = tool->fDesc.fLogFont;
+  if (tool->fDpi) {
+    font.lfHeight = MulDiv(font.lfHeight, tool->fDpi, 96);
+    font.lfWidth = MulDiv(font.lfWidth, tool->fDpi, 96);
+  }
+  tool->fGdiHandle = CreateFontIndirectA(&font);
 }
 
 TGdiTool* NewFont() {
   TGdiTool* tool = NewObject<TGdiTool>();
   tool->fKind = tkFont;
-  tool->fDesc.fToolColor = 0x80000008;
+  tool->fDesc.fToolColor = kClrWindowText;
   tool->fDesc.fLogFont.lfCharSet = DEFAULT_CHARSET;
   strcpy(tool->fDesc.fLogFont.lfFaceName, "MS Sans Serif");
   tool->fMakeNew = NewFont;
@@ -38,7 +45,8 @@ HGDIOBJ GetToolHandle(TGdiTool* tool) {
   if (tool->fGdiHandle && ColorToRGB(tool->fDesc.fToolColor) != tool->fHandleRGB)
     ToolChanged(tool);
   if (tool->fGdiHandle) return tool->fGdiHandle;
-  if (tool->fTemplate && memcmp(&tool->fTemplate->fDesc, &tool->fDesc, sizeof(TToolDesc)) == 0)
+  if (tool->fTemplate && tool->fTemplate->fDpi == tool->fDpi &&
+      memcmp(&tool->fTemplate->fDesc, &tool->fDesc, sizeof(TToolDesc)) == 0)
     return GetToolHandle(tool->fTemplate);  // borrowed, never stored
   tool->fHandleRGB = ColorToRGB(tool->fDesc.fToolColor);
   tool->fMakeHandle(tool);
@@ -55,6 +63,7 @@ TGdiTool* Assign(TGdiTool* dest, TGdiTool* source) {
   if (dest->fGdiHandle && dest->fGdiHandle == source->fGdiHandle) return dest;
   ToolChanged(dest);
   dest->fDesc = source->fDesc;
+  dest->fDpi = source->fDpi;
   ToolChanged(dest);
   return dest;
 }
@@ -77,6 +86,12 @@ void SetToolColor(TGdiTool* tool, COLORREF color) {
 void SetFontHeight(TGdiTool* tool, LONG height) {
   if (tool->fDesc.fLogFont.lfHeight == height) return;
   tool->fDesc.fLogFont.lfHeight = height;
+  ToolChanged(tool);
+}
+
+void SetToolDpi(TGdiTool* tool, int dpi) {
+  if (tool->fDpi == dpi) return;
+  tool->fDpi = static_cast<uint16_t>(dpi);
   ToolChanged(tool);
 }
 

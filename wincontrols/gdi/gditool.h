@@ -36,6 +36,7 @@ class TGdiTool : public TRefObject {
   TToolDesc fDesc;
   TGdiTool* (*fMakeNew)();
   void (*fMakeHandle)(TGdiTool* tool);
+  uint16_t fDpi;  // a font's height is given at 96 DPI and made at this one (0: 96)
 };
 
 TGdiTool* NewFont();
@@ -46,6 +47,8 @@ TGdiTool* Assign(TGdiTool* dest, TGdiTool* source);
 TGdiTool* CopyTool(TGdiTool* source);
 void SetToolColor(TGdiTool* tool, COLORREF color);
 void SetFontHeight(TGdiTool* tool, LONG height);
+// The DPI the font is made at.
+void SetToolDpi(TGdiTool* tool, int dpi);
 uint32_t GetFontStyle(TGdiTool* tool);
 void SetFontStyle(TGdiTool* tool, uint32_t style);
 void SetFontName(TGdiTool* tool, const char* name);

@@ -1,18 +1,26 @@
 #include "control.h"
 
-#include <cstdlib>
-
 static bool NoHandlers(TControl*, TMsg&, LRESULT&) { return false; }
-static void NoTools(TControl*, TControl*) {}
 
 void NoControlProc(TControl*) {}
-TControlProc RealignHook = NoControlProc;
-TControlProc FontApplyHook = NoControlProc;
-void (*InheritToolsHook)(TControl* c, TControl* parent) = NoTools;
+// Empty until the floors above fill them: the program then has no data to set up at start.
+TControlProc RealignHook;
+TControlProc FontApplyHook;
+void (*InheritToolsHook)(TControl* c, TControl* parent);
+void (*DpiChangeHook)(TControl* form, int dpi);
+
+int ControlDpi(TControl* c) {
+  TControl* form = ParentForm(c);
+  return form && form->fDpi ? form->fDpi : kDesignDpi;
+}
+
+int Scaled(TControl* c, int length) {
+  int dpi = ControlDpi(c);
+  return dpi == kDesignDpi ? length : MulDiv(length, dpi, kDesignDpi);
+}
 
 void TControl::Init() {
   fHandlerChain = NoHandlers;
-  fBeforeClick = NoControlProc;
   fOnTextChanged = NoControlProc;
   fKind.ClearProc = ClearText;
   f3DLook = true;
@@ -45,7 +53,7 @@ TControl* NewControl(TControl* parent, const char* baseClassName, bool sunken) {
     c->fTextColor = parent->fTextColor;
     c->fColor = parent->fColor;
     c->fSunken = parent->f3DLook ? sunken : false;
-    InheritToolsHook(c, parent);
+    if (InheritToolsHook) InheritToolsHook(c, parent);
   }
   return c;
 }
@@ -74,12 +82,12 @@ void SetVisible(TControl* c, bool visible) {
   c->fVisible = visible;
   if (!c->fHandle) return;
   if (visible) {
-    RealignHook(c);
+    if (RealignHook) RealignHook(c);
     ShowWindow(c->fHandle, SW_SHOW);
   } else {
     c->fShowPending = false;
     ShowWindow(c->fHandle, SW_HIDE);
-    RealignHook(c);
+    if (RealignHook) RealignHook(c);
   }
 }
 
@@ -186,8 +194,6 @@ void TControl::Destroy(bool freeMemory) {
       }
       fHandle = nullptr;
     }
-    free(fUserData);
-    fUserData = nullptr;
     if (fBkBrush) DeleteObject(fBkBrush);
     fBkBrush = nullptr;
     fText.clear();

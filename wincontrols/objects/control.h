@@ -52,13 +52,32 @@ constexpr uint32_t kFocusLeftRight = 2;
 constexpr uint32_t kFocusUpDown = 4;
 constexpr uint32_t kFocusPage = 8;
 
-constexpr COLORREF kClrWindowText = 0x80000008;
-constexpr COLORREF kClrBtnFace = 0x8000000F;
-constexpr COLORREF kClrWindow = 0x80000005;
+// fPosChanged bits: the program has placed the window itself, so the system does not
+constexpr uint8_t kLeftChanged = 1;
+constexpr uint8_t kTopChanged = 2;
+
+// Colour values with the top bit set are system colour indexes, resolved at each use.
+constexpr COLORREF kSystemColor = 0x80000000;
+constexpr COLORREF kClrWindowText = kSystemColor | COLOR_WINDOWTEXT;
+constexpr COLORREF kClrBtnFace = kSystemColor | COLOR_BTNFACE;
+constexpr COLORREF kClrWindow = kSystemColor | COLOR_WINDOW;
+
+// Positions and sizes that the program gives are pixels at 96 DPI; the layer places them at
+// the DPI of the control's top-level window.
+constexpr int kDesignDpi = 96;
+
+// What was given of a control's place, at 96 DPI, so that it can be placed again at another
+// DPI; given holds a bit per part (1 << kGivenLeft ...).
+enum TGivenPart : uint8_t { kGivenLeft, kGivenTop, kGivenWidth, kGivenHeight };
+struct TGivenBounds {
+  int32_t part[4];
+  uint8_t given;
+};
 
 const HICON kNoIcon = reinterpret_cast<HICON>(-1);  // fIcon: no icon at all
 
-constexpr uint32_t kDefaultFormStyle = 0x16CF0000;  // overlapped window, visible, clipping
+constexpr uint32_t kDefaultFormStyle =  // 0x16CF0000
+    WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr uint32_t kDefaultExStyle = WS_EX_CONTROLPARENT;
 
 class TControl : public TRefObject {
@@ -75,13 +94,11 @@ class TControl : public TRefObject {
   uint32_t fExStyle;
   HCURSOR fCursor;
   HICON fIcon;
-  uint8_t fSizeState;
   WNDPROC fBaseWndProc;
   TControl* fParent;
   bool fVisible;
   bool fTabStop;
   int32_t fTabOrder;
-  uint8_t fTextAlign;
   bool fFixedSize;
   TPtrList* fMsgHandlers;
   TPtrList* fChildren;
@@ -92,14 +109,11 @@ class TControl : public TRefObject {
   int32_t fMsgDepth;
   int32_t fCtlId;
   bool fIsFormKind;
-  bool fIsPushButton;
   bool fIsChild;
   bool fIsLabel;
   uint8_t fPosChanged;
   uint32_t fFocusKeys;
-  TNotifyEvent fOnLeave;
   TMsgHandler fHandlerChain;
-  TControlProc fBeforeClick;
   TControlProc fOnTextChanged;
   const char* fBaseClassName;
   TNavKeyProc fNavKeyHandler;
@@ -116,7 +130,6 @@ class TControl : public TRefObject {
   TOnMessage fOnMessage;
   TOnMessage fSavedOnMessage;
   TNotifyEvent fOnClick;
-  bool fRightClick;
   TControl* fFocusedControl;
   bool fVisibleSet;
   bool fShowPending;
@@ -125,12 +138,11 @@ class TControl : public TRefObject {
   int32_t fDropDownIndex;
   uint8_t fFocusing;
   int32_t fCurPage;
-  bool fIsDefault, fIsCancel;
+  bool fIsCancel;
   TControl* fDefaultButton;
   TControl* fCancelButton;
   bool fWantsEnter;
   TNotifyEvent fOnChange;
-  TNotifyEvent fOnEnter;
   TKindTable fKind;
   uint8_t fAlign;
   uint32_t fAlignState;
@@ -138,16 +150,25 @@ class TControl : public TRefObject {
   bool fRepaintOnResize;
   int32_t fFixedWidth, fFixedHeight;
   TText fText;
-  void* fUserData;
   TControlProc fAfterCreate;
+  TGivenBounds fGiven;
+  uint16_t fDpi;  // a top-level window: the DPI it is shown at; 0 until its window exists
 };
 
-// The steps that the floors above fill in; each does nothing until then.
+// The steps that the floors above fill in; each is empty (nothing to do) until then.
 void NoControlProc(TControl* c);
 extern TControlProc RealignHook;  // placement code installs itself here
 extern TControlProc FontApplyHook;  // the first font tool switches it on
 // A new child takes copies of its parent's font and brush (switched on by the first font tool).
 extern void (*InheritToolsHook)(TControl* c, TControl* parent);
+
+// A top-level window moved to a screen of another DPI: its controls are placed again, and their
+// fonts and sizes made anew. Until the placement code installs itself only fDpi is set.
+extern void (*DpiChangeHook)(TControl* form, int dpi);
+
+// The DPI the control is shown at (its top-level window's), and a 96-DPI length at it.
+int ControlDpi(TControl* c);
+int Scaled(TControl* c, int length);
 
 TControl* NewControl(TControl* parent, const char* baseClassName, bool sunken);
 void ChangeParent(TControl* c, TControl* parent);

@@ -8,26 +8,19 @@ typedef void (*TControlProc)(TControl* c);
 struct TKindTable {
   TControlProc ClearProc;
   uint16_t ClickCode;
-  uint16_t FocusInCode;
-  uint16_t FocusOutCode;
   int16_t ChangeCode;
   int16_t SelChangeCode;
   uint16_t MsgGetCount;
   uint16_t MsgGetItemLength;
   uint16_t MsgGetItemText;
-  uint16_t MsgSetItemText;
   uint16_t MsgGetItemData;
   uint16_t MsgSetItemData;
   uint16_t MsgAddItem;
   uint16_t MsgDeleteItem;
   uint16_t MsgInsertItem;
-  uint8_t MsgItemIndexB;
-  uint8_t MsgItemFromCharB;
-  uint16_t MsgGetSel;
   uint16_t MsgGetCurIndex;
   uint16_t MsgSetCurIndex;
-  uint16_t MsgSetSel;
-  uint16_t AutoSizeExtraX;
+  uint16_t AutoSizeExtraX;  // what automatic sizing adds to the text, at 96 DPI
   uint16_t AutoSizeExtraY;
 };
 
