@@ -1,6 +1,7 @@
 """Drives the real VConfig.exe under Wine from outside: folders of its own, keys and clicks
 through the X server (xdotool), reads and actions through the automation client (probe.exe),
 and the stand-in tray program (peer.exe). Shared by the end-to-end and hostile-input suites."""
+import contextlib
 import os
 import shutil
 import subprocess
@@ -151,6 +152,24 @@ class Tools:
 
     def reg_delete(self):
         self.wine("reg", "delete", RUN_KEY, "/v", "Vorduna.exe", "/f")
+
+    @contextlib.contextmanager
+    def screen_dpi(self, dpi):
+        """The screen's DPI for the programs started meanwhile (Wine reads LogPixels as a
+        process starts); what the prefix had comes back afterwards."""
+        key = r"HKCU\Control Panel\Desktop"
+        r = self.wine("reg", "query", key, "/v", "LogPixels")
+        saved = r.stdout.split()[-1].decode() if r.returncode == 0 else None
+        self.wine("reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f",
+                  check_rc=True)
+        try:
+            yield
+        finally:
+            if saved is None:
+                self.wine("reg", "delete", key, "/v", "LogPixels", "/f")
+            else:
+                self.wine("reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d",
+                          str(int(saved, 0)), "/f")
 
 
 class Peer:

@@ -88,12 +88,38 @@ def screenshots(shots):
         # The hotkey box: Ctrl+Shift+F, which another program of this desktop holds, and OK.
         holder = Holder(tools, "hotkey", "6", "70", desktop=True)
         p.keys("Left", "Tab", "space", "Tab", "Tab", "space", "Tab", "Tab", "f", "Return")
+        time.sleep(2)  # the box is drawn a moment after it shows
         p.screenshot(os.path.join(shots, "hotkey-box.png"))
         p.keys("Return")  # Yes: save anyway
         holder.stop()
-        wait_until(lambda: subprocess.run(["xdotool", "search", "--name", "Wine desktop"],
-                                          capture_output=True).returncode != 0, 30, "the end")
+        def desktop_gone():
+            return subprocess.run(["xdotool", "search", "--name", "Wine desktop"],
+                                  capture_output=True).returncode != 0
+        wait_until(desktop_gone, 30, "the end")
+        # The first page at 150 %, beside the one above at 100 %.
+        with tools.screen_dpi(144):
+            folder = tools.folder("screenshot-150")
+            p = Program(tools, folder, desktop=True)
+            p.focus_x()
+            time.sleep(2)
+            p.screenshot(os.path.join(shots, "scale-150.png"))
+            p.keys("Escape")
+            wait_until(desktop_gone, 30, "the end")
     return scenario
+
+
+def at_150_percent():
+    """At 144 DPI the window is the table at 1.5 times, and OK writes the file as at 96."""
+    with tools.screen_dpi(144):
+        folder = tools.folder("scale-150")
+        p = Program(tools, folder).wait_ready()
+        ok = p.controls()["OkButton"]
+        size = (ok.rect[2] - ok.rect[0], ok.rect[3] - ok.rect[1])
+        check(size == (113, 38), f"OK is {size[0]} x {size[1]}, not 75 x 25 at 1.5")
+        p.focus_x()
+        p.keys("Return")
+        check(p.wait_exit() == 0, "exit code 0")
+        check(p.ini_bytes() == DEFAULT_FILE.encode(ENC), f"file at 144 DPI: {p.ini_bytes()!r}")
 
 
 def round_trip():
@@ -447,6 +473,7 @@ def main():
     os.makedirs(tools.work, exist_ok=True)
     scenarios = [
         ("first start without a file", first_start_defaults),
+        ("at 150 %: laid out at the screen's scale, the same file", at_150_percent),
         ("round trip of every setting", round_trip),
         ("keyboard only", keyboard_only),
         ("Escape discards", discard("escape")),

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
+#include <string>
+#include <vector>
+
 #include "app/startup.h"
 #include "settings/hotkeys.h"
 #include "settings/settings.h"
@@ -8,6 +11,8 @@
 #include "ui/about.h"
 #include "ui/catalogues.h"
 #include "ui/formrecord.h"
+#include "wincontrols/controls/dpi.h"
+#include "wincontrols/controls/navigation.h"
 #include "wincontrols/controls/operations.h"
 #include "wincontrols/controls/geometry.h"
 #include "wincontrols/controls/tabpages.h"
@@ -336,11 +341,59 @@ const char* ClassOf(TKind kind) {
   }
 }
 
+// The screen's DPI as Wine reports it to this process (LogPixels when the process started).
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+int AtDpi(int length, int dpi) { return MulDiv(length, dpi, 96); }
+
+// The text as the window's font at that DPI measures it, with a font of the test's own.
+SIZE Measured(const TText& text, int dpi, bool bold) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HFONT font = CreateFontA(-AtDpi(11, dpi), 0, 0, 0, bold ? FW_BOLD : 0, 0, 0, 0, DEFAULT_CHARSET,
+                           0, 0, 0, 0, "Tahoma");
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size = {0, 0};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  DeleteDC(dc);
+  return size;
+}
+
+LONG FontHeight(HWND w) {
+  LOGFONTA font = {};
+  HGDIOBJ handle = reinterpret_cast<HGDIOBJ>(SendMessageA(w, WM_GETFONT, 0, 0));
+  return handle && GetObjectA(handle, sizeof font, &font) ? font.lfHeight : 0;
+}
+
+// Where every control is and in which font, and the window's client size.
+std::string Layout(TFormRecord* r) {
+  std::string out;
+  char line[96];
+  for (const TExpected& e : kRows) {
+    RECT b = GetBounds(r->*e.field);
+    wsprintfA(line, "%d,%d %dx%d font %ld\n", b.left, b.top, b.right - b.left, b.bottom - b.top,
+              FontHeight(GetHandle(r->*e.field)));
+    out += line;
+  }
+  RECT client;
+  GetClientRect(r->SettingsForm->fHandle, &client);
+  wsprintfA(line, "client %ldx%ld\n", client.right, client.bottom);
+  return out + line;
+}
+
 }  // namespace
 
 TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
   Build();
   ASSERT_EQ(sizeof kRows / sizeof kRows[0], 60u) << "the 60 controls of the window";
+  // At 96 DPI the table's numbers are pixels; at another DPI they are scaled (rounding: +-1).
+  int dpi = ScreenDpi(), slack = dpi == 96 ? 0 : 1;
   int lastId = 0;
   for (const TExpected& e : kRows) {
     TControl* c = r->*e.field;
@@ -354,16 +407,20 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
     EXPECT_GT(GetDlgCtrlID(w), lastId) << "identifiers follow the creation order";
     lastId = GetDlgCtrlID(w);
     RECT b = GetBounds(c);
-    EXPECT_EQ(b.left, e.left);
-    EXPECT_EQ(b.top, e.top);
+    EXPECT_NEAR(b.left, AtDpi(e.left, dpi), slack);
+    EXPECT_NEAR(b.top, AtDpi(e.top, dpi), slack);
+    // An automatic size is the text in the window's font plus the kind's room around it.
     SIZE extent = {0, 0};
-    if (e.width == kAuto) extent = TextExtent(GetDrawContext(c), GetText(c).c_str(), static_cast<int>(GetText(c).size()));
-    int extraW = e.kind == kCheck ? 24 : 1, extraH = e.kind == kCheck ? 6 : 1;
+    if (e.width == kAuto) extent = Measured(GetText(c), dpi, e.field == &R::TitleLabel);
+    int extraW = AtDpi(e.kind == kCheck ? 24 : 1, dpi), extraH = AtDpi(e.kind == kCheck ? 6 : 1, dpi);
     if (e.width != kAny) {
-      EXPECT_EQ(b.right - b.left, e.width == kAuto ? extent.cx + extraW : e.width);
+      EXPECT_NEAR(b.right - b.left, e.width == kAuto ? extent.cx + extraW : AtDpi(e.width, dpi), slack);
     }
     if (e.height != kAny) {
-      EXPECT_EQ(b.bottom - b.top, e.height == kAuto ? extent.cy + extraH : e.height);
+      EXPECT_NEAR(b.bottom - b.top, e.height == kAuto ? extent.cy + extraH : AtDpi(e.height, dpi), slack);
+    }
+    if (e.kind != kSpin) {
+      EXPECT_EQ(FontHeight(w), -AtDpi(11, dpi)) << "Tahoma at 11 pixels, scaled";
     }
     if (e.text) {
       EXPECT_EQ(GetText(c), e.text);
@@ -400,8 +457,8 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
   EXPECT_EQ(r->MailLinkLabel->fTextColor, 0xFF0000u);
   RECT client;
   GetClientRect(r->SettingsForm->fHandle, &client);
-  EXPECT_EQ(client.right, 352);
-  EXPECT_EQ(client.bottom, 353);
+  EXPECT_EQ(client.right, AtDpi(352, dpi));
+  EXPECT_EQ(client.bottom, AtDpi(353, dpi));
   EXPECT_TRUE(GetWindowLongA(r->SettingsForm->fHandle, GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_FALSE(GetWindowLongA(r->SettingsForm->fHandle, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   EXPECT_TRUE(r->OkButton->fStyle & BS_DEFPUSHBUTTON);
@@ -412,6 +469,99 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
   ASSERT_GE(classic, 0);
   EXPECT_EQ(GetItemText(r->SkinCombo, classic), "Classic (Default)");
   for (size_t i = 1; i < KeyCodeList.size(); ++i) EXPECT_LT(KeyCodeList[i - 1], KeyCodeList[i]);
+  // Run at another DPI by the test below, the layout goes back to it.
+  char dump[MAX_PATH];
+  if (GetEnvironmentVariableA("VCONFIG_LAYOUT_DUMP", dump, MAX_PATH)) WriteFileBytes(dump, Layout(r));
+}
+
+namespace {
+
+// What the user has done in the window: every text, selection and check, the page, the focus.
+std::string State(TFormRecord* r) {
+  std::string out;
+  for (const TExpected& e : kRows) {
+    TControl* c = r->*e.field;
+    out += std::string(GetText(c)) + "|" + std::to_string(GetCurIndex(c)) + "|" +
+           std::to_string(SendMessageA(GetHandle(c), BM_GETCHECK, 0, 0)) + "\n";
+  }
+  return out + "page " + std::to_string(GetCurIndex(r->SettingsTabs)) + " focus " +
+         std::to_string(GetDlgCtrlID(GetFocus()));
+}
+
+// The window's screen rectangle that Windows would suggest for its client area at dpi.
+RECT Suggested(TFormRecord* r, int dpi, int shift) {
+  RECT window, client;
+  GetWindowRect(r->SettingsForm->fHandle, &window);
+  GetClientRect(r->SettingsForm->fHandle, &client);
+  int frameW = window.right - window.left - client.right, frameH = window.bottom - window.top - client.bottom;
+  int left = window.left + shift, top = window.top + shift;
+  return {left, top, left + frameW + AtDpi(352, dpi), top + frameH + AtDpi(353, dpi)};
+}
+
+}  // namespace
+
+TEST_F(SettingsWindow, AtEveryScaleAndMovedToAScreenOfAnother) {
+  // Wine reads the screen's DPI once, as a process starts: the table test runs again in a
+  // process of its own at 144 and 192 DPI, with LogPixels set for it and put back after.
+  HKEY desktop = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ | KEY_WRITE, &desktop), 0);
+  DWORD saved = 0, size = sizeof saved;
+  bool had = RegQueryValueExA(desktop, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&saved), &size) == 0;
+  std::string layouts[2];
+  const int kDpis[2] = {144, 192};
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(kDpis[i]);
+    DWORD dpi = static_cast<DWORD>(kDpis[i]);
+    RegSetValueExA(desktop, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    std::string dump = TestFolder() + "layout-" + std::to_string(dpi) + ".txt";
+    DeleteFileA(dump.c_str());
+    SetEnvironmentVariableA("VCONFIG_LAYOUT_DUMP", dump.c_str());
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string cmd = std::string("\"") + self + "\" --gtest_filter=SettingsWindow.EveryControlAsTheTableSays";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    DWORD code = 1;
+    if (CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+      WaitForSingleObject(pi.hProcess, 120000);
+      GetExitCodeProcess(pi.hProcess, &code);
+      CloseHandle(pi.hProcess);
+      CloseHandle(pi.hThread);
+    }
+    SetEnvironmentVariableA("VCONFIG_LAYOUT_DUMP", nullptr);
+    EXPECT_EQ(code, 0u) << "the table at " << dpi << " DPI";
+    layouts[i] = ReadFileBytes(dump);
+  }
+  if (had) RegSetValueExA(desktop, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&saved), sizeof saved);
+  else RegDeleteValueA(desktop, "LogPixels");
+  RegCloseKey(desktop);
+  ASSERT_EQ(ScreenDpi(), 96) << "this process runs at 96 DPI";
+  ASSERT_FALSE(layouts[0].empty());
+
+  // Moved to a screen of 144 DPI and back, as Windows tells a per-monitor aware window.
+  Build();
+  SetCurIndex(r->SettingsTabs, kMousePage);
+  SetChecked(r->WheelCtrlCheck, true);
+  SetCurIndex(r->ClickCombo, 4);
+  SetFocused(r->MClickCombo, true);
+  std::string state = State(r), at96 = Layout(r);
+  std::vector<HGDIOBJ> fonts;
+  for (const TExpected& e : kRows) fonts.push_back(reinterpret_cast<HGDIOBJ>(SendMessageA(GetHandle(r->*e.field), WM_GETFONT, 0, 0)));
+  for (int dpi : {144, 96}) {
+    SCOPED_TRACE(dpi);
+    RECT suggested = Suggested(r, dpi, 10);
+    SendMessageA(r->SettingsForm->fHandle, kWmDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(Layout(r), dpi == 144 ? layouts[0] : at96) << "as a start at that DPI";
+    RECT now;
+    GetWindowRect(r->SettingsForm->fHandle, &now);
+    EXPECT_TRUE(EqualRect(&now, &suggested)) << "in the suggested rectangle";
+    EXPECT_EQ(State(r), state) << "nothing the user did is lost";
+    if (dpi == 144) {
+      for (HGDIOBJ font : fonts) EXPECT_EQ(GetObjectType(font), 0u) << "the old fonts are freed";
+    }
+  }
+  EXPECT_EQ(GetFileAttributesA(ini.c_str()), INVALID_FILE_ATTRIBUTES) << "nothing written";
 }
 
 TEST_F(SettingsWindow, KeyListsAreTheSameInCodeOrderWithExtendedNavigationKeys) {
