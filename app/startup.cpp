@@ -3,6 +3,8 @@
 #include "../settings/settings.h"
 #include "../ui/catalogues.h"
 #include "../ui/formrecord.h"
+#include "../ui/hotkeycheck.h"
+#include "../ui/settingsview.h"
 #include "../wincontrols/dispatch/messageloop.h"
 #include "../wincontrols/storage/convert.h"
 #include "../runtime/benchmarks.h"
@@ -24,7 +26,11 @@ void StartupPreparation(TFormRecord* r) {
   AddSkinItems(r);
   BenchMark("skins");
   AddTrayActions(r);
-  LoadSettings(r);
+  TSettings settings = ReadSettings(SettingsFilePath());
+  settings.Autostart = ReadAutostart();
+  THotkey held[kHotkeyCount];
+  ShowSettings(r, settings, held);
+  HoldHotkeys(held);
   BenchMark("settings");
 }
 

@@ -1,33 +1,68 @@
 #pragma once
-// The settings store: "VConfig.ini" beside the program and the autostart value.
-#include "../wincontrols/objects/text.h"
+// The settings store: every value that the tray program reads from "VConfig.ini" beside the
+// program, and its autostart value, as a plain record. The store knows no window.
+#include <cstdint>
 
-class TFormRecord;
-class TIniFile;
+#include "../wincontrols/objects/text.h"
 
 constexpr char kSettingsFileName[] = "VConfig.ini";
 constexpr char kRunKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kTrayProgram[] = "Vorduna.exe";
 constexpr char kRunValueWritten[] = "vorduna.exe";  // value names ignore case
 
+// A key and its modifier bits, as the tray program registers them; code 0 is no hotkey.
+struct THotkey {
+  int32_t code;
+  int32_t mods;
+};
+inline bool operator==(const THotkey& a, const THotkey& b) {
+  return a.code == b.code && a.mods == b.mods;
+}
+
+// Modifier bits as the tray program registers them
+constexpr int32_t kModAlt = 1;
+constexpr int32_t kModCtrl = 2;
+constexpr int32_t kModShift = 4;
+constexpr int32_t kModWin = 8;
+
+// Volume up, volume down, sound off/on.
+constexpr int kHotkeyCount = 3;
+
+struct TSettings {
+  // [General]
+  TText Device;  // a mixer device by name; empty is the primary device
+  int32_t Balance = 50;
+  int32_t Steps = 5000;  // read as its low 16 bits, written whole
+  // [View]
+  TText Skin = "Classic.vsk";  // a file of the Skins folder
+  bool BalloonHint = false;
+  // [Mouse]
+  bool Tray = true;  // the wheel over the tray icon
+  bool Ctrl = false, Alt = false, Shift = false;  // the wheel with these keys
+  int32_t Click = 1, DClick = 2, MClick = 3;  // tray actions by number
+  // [Hotkeys]
+  THotkey Hotkeys[kHotkeyCount] = {};
+  // [Config]
+  int32_t TabIndex = 0;  // the page shown
+  // Not in the file: the tray program's value in the user's Run key.
+  bool Autostart = false;
+};
+
 // The id registered for "WM_LOADCONFIG" by the start-up preparation; 0 until registered.
 extern unsigned LoadConfigMessage;
-
-// The open settings file while loading or saving runs.
-extern TIniFile* SettingsIni;
 
 TText SettingsFilePath();
 TText AutostartCommand();
 
-// Puts every stored value into its control.
-void LoadSettings(TFormRecord* r);
+// The file's values; a missing file, section or key gives the default.
+TSettings ReadSettings(const TText& path);
+// Every key, in the fixed order; false when the file could not be written.
+bool WriteSettings(const TText& path, const TSettings& settings);
 
-enum TSaveResult : unsigned { kSaveOk = 0, kSaveFileFailed = 1, kSaveAutostartFailed = 2 };
-// Writes every control back; reports what could not be written.
-unsigned SaveSettings(TFormRecord* r);
+// Whether the Run value starts the tray program beside this one.
+bool ReadAutostart();
+// Sets or removes the Run value; false when that could not be done.
+bool WriteAutostart(bool on);
 
 // "WM_LOADCONFIG" to every top-level window; a hung window does not hold us up.
 void SendReloadNotice();
-
-// Save, notice, and a message box when something was not written. True when all was saved.
-bool ApplySettings(TFormRecord* r);

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Reads layers.txt and every #include "..." of the program's sources. Fails, naming the file
-and line, on an include that points to a higher floor or outside the floors, and on any circle
-of modules (a header with its source) that use each other. usage: check_layers.py ROOT"""
+and line, on an include that points to a higher floor or outside the floors, on two folders
+that include each other (also on one floor), and on any circle of modules (a header with its
+source) that use each other. usage: check_layers.py ROOT"""
 import os
 import re
 import sys
@@ -18,17 +19,20 @@ def main(root):
                 floors.append(line)
     floor_of_folder = {folder: n for n, line in enumerate(floors) for folder in line}
 
-    def floor(path):
+    def folder(path):
         rel = os.path.relpath(path, root).replace(os.sep, "/")
         best = None
-        for folder, n in floor_of_folder.items():
-            if rel.startswith(folder + "/") and (best is None or len(folder) > len(best[0])):
-                best = (folder, n)
-        return best[1] if best else None
+        for name in floor_of_folder:
+            if rel.startswith(name + "/") and (best is None or len(name) > len(best)):
+                best = name
+        return best
+
+    def floor(path):
+        return floor_of_folder.get(folder(path))
 
     sources = []
-    for folder in floor_of_folder:
-        for base, _, files in os.walk(os.path.join(root, folder)):
+    for name in floor_of_folder:
+        for base, _, files in os.walk(os.path.join(root, name)):
             sources += [os.path.join(base, f) for f in files if f.endswith((".h", ".cpp"))]
 
     def rel(path):
@@ -36,6 +40,7 @@ def main(root):
 
     errors = []
     uses = {}  # module -> {module: (file, line)}
+    folder_uses = {}  # (folder, folder) -> file and line of the first such include
     for path in sorted(sources):
         with open(path, encoding="utf-8") as f:
             for number, text in enumerate(f, 1):
@@ -52,9 +57,15 @@ def main(root):
                     errors.append(f"{where}: includes {rel(target)} from a higher floor "
                                   f"({' '.join(floors[floor(target)])} above "
                                   f"{' '.join(floors[floor(path)])})")
+                if floor(target) is not None and folder(target) != folder(path):
+                    folder_uses.setdefault((folder(path), folder(target)), where)
                 a, b = os.path.splitext(path)[0], os.path.splitext(target)[0]
                 if a != b:
                     uses.setdefault(a, {}).setdefault(b, where)
+
+    for (a, b), where in sorted(folder_uses.items()):
+        if a < b and (b, a) in folder_uses:
+            errors.append(f"{a} and {b} include each other: {where}, {folder_uses[(b, a)]}")
 
     # Circles: strongly connected modules (Tarjan), each shown as one closed path.
     index, low, stack, on_stack, circles = {}, {}, [], set(), []

@@ -9,6 +9,7 @@
 #include "about.h"
 #include "formrecord.h"
 #include "hotkeycheck.h"
+#include "settingsview.h"
 
 namespace {
 constexpr int32_t kMaxBalance = 100;
@@ -31,6 +32,32 @@ void OpenAddress(const TText& address) {
   auto execute = LookUpFunction<TShellExecute>(LoadSystemLibrary("shell32.dll"), "ShellExecuteA");
   if (execute) execute(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
+constexpr unsigned kFileFailed = 1, kAutostartFailed = 2;
+
+void ReportSaveFailure(TFormRecord* r, unsigned failure) {
+  TText text;
+  if (failure & kFileFailed)
+    text += "Не удалось записать настройки в файл\r\n" + SettingsFilePath() +
+            "\r\nПроверьте, что файл и его папка доступны для записи.\r\n";
+  if (failure & kAutostartFailed) text += "Не удалось изменить автозагрузку программы в реестре.\r\n";
+  text += "Окно остаётся открытым, чтобы изменения не пропали.";
+  MessageBoxA(r->SettingsForm->fHandle, text.c_str(), "Vorduna: Настройки", MB_OK | MB_ICONERROR);
+}
+
+// What the window shows goes into the file and the Run value, then the tray program is told,
+// also when not all of it could be written. True when everything was.
+bool ApplySettings(TFormRecord* r) {
+  TSettings settings = CollectSettings(r);
+  if (!ConfirmHotkeys(r, settings)) return false;
+  unsigned failure = 0;
+  if (WriteSettings(SettingsFilePath(), settings)) HoldHotkeys(settings.Hotkeys);  // reloaded
+  else failure |= kFileFailed;
+  if (!WriteAutostart(settings.Autostart)) failure |= kAutostartFailed;
+  SendReloadNotice();
+  if (failure) ReportSaveFailure(r, failure);
+  return failure == 0;
+}
+
 }  // namespace
 
 void TFormRecord::BalanceEditChange(TControl*) {
@@ -42,12 +69,10 @@ void TFormRecord::BalanceEditChange(TControl*) {
 }
 
 void TFormRecord::OkButtonClick(TControl*) {
-  if (ConfirmHotkeys(this) && ApplySettings(this)) PostQuitMessage(0);
+  if (ApplySettings(this)) PostQuitMessage(0);
 }
 
-void TFormRecord::ApplyButtonClick(TControl*) {
-  if (ConfirmHotkeys(this)) ApplySettings(this);
-}
+void TFormRecord::ApplyButtonClick(TControl*) { ApplySettings(this); }
 
 void TFormRecord::CancelButtonClick(TControl*) { PostQuitMessage(0); }
 

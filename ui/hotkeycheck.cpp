@@ -2,14 +2,17 @@
 
 #include <windows.h>
 
-#include "../settings/hotkeys.h"
 #include "../wincontrols/controls/navigation.h"
 #include "../wincontrols/controls/operations.h"
+#include "catalogues.h"
 #include "formrecord.h"
+#include "settingsview.h"
 
 namespace {
 
 constexpr int kTrialHotkeyId = 1;  // the window holds no hotkey of its own
+
+THotkey HeldHotkeys[kHotkeyCount];
 
 // The title of the group box the key list stands in, as the page shows it.
 TText GroupTitle(const THotkeyControls& h) { return GetText(h.combo->fParent); }
@@ -22,7 +25,7 @@ bool IsHeld(const THotkey& key) {
 
 // Only "already registered" says another program holds it; any other failure says nothing.
 bool TakenElsewhere(HWND window, const THotkey& key) {
-  if (RegisterHotKey(window, kTrialHotkeyId, static_cast<UINT>(key.mods), key.code)) {
+  if (RegisterHotKey(window, kTrialHotkeyId, static_cast<UINT>(key.mods), static_cast<UINT>(key.code))) {
     UnregisterHotKey(window, kTrialHotkeyId);
     return false;
   }
@@ -31,13 +34,25 @@ bool TakenElsewhere(HWND window, const THotkey& key) {
 
 }  // namespace
 
-bool ConfirmHotkeys(TFormRecord* r) {
+void HoldHotkeys(const THotkey (&held)[kHotkeyCount]) {
+  for (int i = 0; i < kHotkeyCount; ++i) HeldHotkeys[i] = held[i];
+}
+
+TText HotkeyText(const THotkey& key) {
+  TText text;
+  if (key.mods & kModCtrl) text += "Ctrl+";
+  if (key.mods & kModAlt) text += "Alt+";
+  if (key.mods & kModShift) text += "Shift+";
+  if (key.mods & kModWin) text += "Win+";
+  return text + KeyName(static_cast<uint32_t>(key.code));
+}
+
+bool ConfirmHotkeys(TFormRecord* r, const TSettings& settings) {
   THotkeyGroups groups = HotkeyGroups(r);
-  THotkey chosen[kHotkeyCount];
+  const THotkey* chosen = settings.Hotkeys;
   TText conflicts;
   int first = -1;
   for (int i = 0; i < kHotkeyCount; ++i) {
-    chosen[i] = ChosenHotkey(groups[i]);
     if (!chosen[i].code) continue;
     int same = 0;
     while (same < i && !(chosen[same] == chosen[i])) ++same;
@@ -48,7 +63,7 @@ bool ConfirmHotkeys(TFormRecord* r) {
       why = "это сочетание уже занято другой программой.";
     else
       continue;
-    conflicts += GroupTitle(groups[i]) + " — " + HotkeyText(groups[i]) + ": " + why + "\r\n";
+    conflicts += GroupTitle(groups[i]) + " — " + HotkeyText(chosen[i]) + ": " + why + "\r\n";
     if (first < 0) first = i;
   }
   if (first < 0) return true;

@@ -1,8 +1,18 @@
 #pragma once
 // Before saving: a hotkey that another program holds, or that two groups share, would not
 // work, because the tray program could not register it. The user is told and may go back.
+#include "../settings/settings.h"
+
 class TFormRecord;
 
-// True to go on saving: nothing conflicts, or the user chose to save anyway. Otherwise the
-// Hotkeys page shows, with the focus on the key list of the first conflicting hotkey.
-bool ConfirmHotkeys(TFormRecord* r);
+// The hotkeys the tray program holds: as the file had them when the window opened, then as
+// the last save wrote them. Those it holds are not tried again.
+void HoldHotkeys(const THotkey (&held)[kHotkeyCount]);
+
+// True to go on saving the settings: nothing conflicts, or the user chose to save anyway.
+// Otherwise the Hotkeys page shows, with the focus on the key list of the first conflicting
+// hotkey.
+bool ConfirmHotkeys(TFormRecord* r, const TSettings& settings);
+
+// The combination as the user sees it: "Ctrl+Alt+Shift+Win+" as set, then the key's name.
+TText HotkeyText(const THotkey& key);

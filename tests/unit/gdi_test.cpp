@@ -66,19 +66,36 @@ TEST(Font, StyleWeightsAndFaceNameLimit) {
   Release(font);
 }
 
-TEST(DrawContext, MeasuresTextInTheControlsFont) {
+namespace {
+// The text as a font of the test's own measures it; with no face, the context's own font.
+SIZE Measured(const char* text, LONG height, const char* face) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HFONT font = face ? CreateFontA(height, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face) : nullptr;
+  HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+  SIZE size = {0, 0};
+  GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+  if (font) {
+    SelectObject(dc, old);
+    DeleteObject(font);
+  }
+  DeleteDC(dc);
+  return size;
+}
+}  // namespace
+
+TEST(DrawContext, MeasuresTextInTheControlsFontAsItChanges) {
   TScopedForm f;
   SetFontName(GetFont(f.form), "Tahoma");
   SetFontHeight(GetFont(f.form), -11);
   TControl* label = NewLabel(f.form, "x");
-  SIZE shortText = TextExtent(GetDrawContext(label), "Vorduna", 7);
-  SIZE longText = TextExtent(GetDrawContext(label), "Vorduna Vorduna", 15);
-  EXPECT_GT(shortText.cx, 0);
-  EXPECT_GT(shortText.cy, 0);
-  EXPECT_GT(longText.cx, shortText.cx);
-  TDrawContext* free = NewDrawContext(nullptr);  // no window: a temporary memory context
-  SIZE noWindow = TextExtent(free, "Vorduna", 7);
-  EXPECT_GT(noWindow.cx, 0);
-  EXPECT_EQ(free->fDC, nullptr);
+  SIZE small = TextExtent(GetDrawContext(label), "Vorduna", 7);
+  EXPECT_EQ(small.cx, Measured("Vorduna", -11, "Tahoma").cx);
+  EXPECT_EQ(small.cy, Measured("Vorduna", -11, "Tahoma").cy);
+  SetFontHeight(GetFont(label), -22);
+  SIZE large = TextExtent(GetDrawContext(label), "Vorduna", 7);
+  EXPECT_EQ(large.cx, Measured("Vorduna", -22, "Tahoma").cx) << "the context follows the font";
+  EXPECT_GT(large.cx, small.cx);
+  TDrawContext* free = NewDrawContext();  // no control, no font
+  EXPECT_EQ(TextExtent(free, "Vorduna", 7).cx, Measured("Vorduna", 0, nullptr).cx);
   Release(free);
 }

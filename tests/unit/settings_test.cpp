@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "app/startup.h"
-#include "settings/hotkeys.h"
 #include "settings/settings.h"
 #include "support/test_support.h"
 #include "ui/about.h"
 #include "ui/catalogues.h"
 #include "ui/formrecord.h"
+#include "ui/hotkeycheck.h"
+#include "ui/settingsview.h"
 #include "wincontrols/controls/dpi.h"
 #include "wincontrols/controls/navigation.h"
 #include "wincontrols/controls/operations.h"
@@ -74,140 +75,129 @@ const char kDefaultFile[] =
 
 }  // namespace
 
-TEST_F(SettingsWindow, NoFileShowsDefaultsAndSavesTheCompleteFile) {
-  Build();
-  EXPECT_EQ(GetCurIndex(r->DeviceCombo), 0);
-  EXPECT_EQ(GetText(r->DeviceCombo), "Первичное устройство");
-  EXPECT_EQ(GetText(r->BalanceEdit), "50");
-  EXPECT_EQ(GetText(r->StepCombo), "5000 (нормально)");
-  EXPECT_EQ(GetCurIndex(r->SkinCombo), SkinIndex("Classic.vsk") > 0 ? SkinIndex("Classic.vsk") : 0);
-  EXPECT_FALSE(IsChecked(r->BalloonHintCheck));
-  EXPECT_TRUE(IsChecked(r->WheelOverIconCheck));
-  EXPECT_EQ(GetText(r->ClickCombo), "Стандартный регулятор*");
-  EXPECT_EQ(GetText(r->DClickCombo), "Стандартный микшер");
-  EXPECT_EQ(GetText(r->MClickCombo), "Выкл. / вкл. звук");
-  EXPECT_EQ(GetText(r->UpKeyCombo), "Нет");
-  EXPECT_EQ(GetCurIndex(r->SettingsTabs), 0);
-  EXPECT_FALSE(IsChecked(r->AutostartCheck));
-  SetCurIndex(r->SkinCombo, SkinIndex("Classic.vsk"));
-  EXPECT_EQ(SaveSettings(r), static_cast<unsigned>(kSaveOk));
-  EXPECT_EQ(ReadFileBytes(ini), kDefaultFile);
+namespace {
+
+// The store alone, with no window.
+class Store : public ::testing::Test {
+ protected:
+  void SetUp() override { DeleteFileA(path.c_str()); }
+  void Write(const std::string& bytes) {
+    WriteFileBytes(path, bytes);
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());  // drop Wine's cached copy
+  }
+  std::string path = TestFolder() + "store.ini";
+};
+
+// A record as one line, to compare whole records.
+std::string Fields(const TSettings& s) {
+  std::string out = "Device=" + std::string(s.Device) + " Balance=" + std::to_string(s.Balance) +
+                    " Steps=" + std::to_string(s.Steps) + " Skin=" + std::string(s.Skin) +
+                    " BalloonHint=" + std::to_string(s.BalloonHint) + " Tray=" + std::to_string(s.Tray) +
+                    " Ctrl=" + std::to_string(s.Ctrl) + " Alt=" + std::to_string(s.Alt) +
+                    " Shift=" + std::to_string(s.Shift) + " Click=" + std::to_string(s.Click) +
+                    " DClick=" + std::to_string(s.DClick) + " MClick=" + std::to_string(s.MClick);
+  for (const THotkey& key : s.Hotkeys)
+    out += " Key=" + std::to_string(key.code) + "+" + std::to_string(key.mods);
+  return out + " TabIndex=" + std::to_string(s.TabIndex) + " Autostart=" + std::to_string(s.Autostart);
 }
 
-TEST_F(SettingsWindow, StepsMatchByLeadingNumber) {
-  Build("[General]\r\nSteps=3000\r\n");
-  EXPECT_EQ(GetCurIndex(r->StepCombo), 0);
-  EXPECT_EQ(GetItemText(r->StepCombo, 0), "3000");
-  EXPECT_EQ(ItemCount(r->StepCombo), 6);
-  TearDown();
-  Build("[General]\r\nSteps=70536\r\n");
-  EXPECT_EQ(GetText(r->StepCombo), "5000 (нормально)");
-  TearDown();
-  Build("[General]\r\nSteps=0\r\n");
-  EXPECT_EQ(GetText(r->StepCombo), "0");
+}  // namespace
+
+TEST_F(Store, DefaultsAndTheFileThatSavingMakesOfThem) {
+  TSettings defaults = ReadSettings(path);
+  EXPECT_EQ(Fields(defaults),
+            "Device= Balance=50 Steps=5000 Skin=Classic.vsk BalloonHint=0 Tray=1 Ctrl=0 Alt=0 "
+            "Shift=0 Click=1 DClick=2 MClick=3 Key=0+0 Key=0+0 Key=0+0 TabIndex=0 Autostart=0");
+  EXPECT_TRUE(WriteSettings(path, defaults));
+  EXPECT_EQ(ReadFileBytes(path), kDefaultFile) << "every key in the fixed order, the hotkeys as HotKeys";
 }
 
-TEST_F(SettingsWindow, SkinHotkeysBalanceAndPage) {
-  Build("[View]\r\nSkin=night.vsk\r\n[HotKeys]\r\nUpKey=65\r\nUpMod=6\r\nDownKey=16\r\nDownMod=2\r\n"
-        "MuteKey=0\r\nMuteMod=7\r\n[General]\r\nBalance=150\r\n[Config]\r\nTabIndex=3\r\n");
-  EXPECT_EQ(GetCurIndex(r->SkinCombo), 0) << "letter case of file names counts";
-  ASSERT_FALSE(KeyCodeList.empty());
-  EXPECT_NE(GetCurIndex(r->UpKeyCombo), 0);
-  EXPECT_EQ(KeyCodeList[GetCurIndex(r->UpKeyCombo) - 1], 65);
-  EXPECT_TRUE(IsChecked(r->UpCtrlCheck));
-  EXPECT_TRUE(IsChecked(r->UpShiftCheck));
-  EXPECT_FALSE(IsChecked(r->UpAltCheck));
-  EXPECT_EQ(GetCurIndex(r->DownKeyCombo), 0) << "Shift (16) is never offered";
-  EXPECT_FALSE(IsChecked(r->DownCtrlCheck));
-  EXPECT_FALSE(IsChecked(r->MuteAltCheck));
-  EXPECT_EQ(GetText(r->BalanceEdit), "100");
-  EXPECT_EQ(GetCurIndex(r->SettingsTabs), 3);
-  EXPECT_TRUE(IsWindowVisible(GetHandle(r->UpKeyGroup)) || r->UpKeyGroup->fShowPending);
+TEST_F(Store, OddValuesLetterCaseAndSixteenBitSteps) {
+  Write("[general]\r\nsteps=70536\r\nBalance=-5\r\nDevice=Speakers (USB)\r\n[View]\r\nSkin=\r\n"
+        "[Mouse]\r\nClick=abc\r\nDClick=7\r\nTray=0\r\n[HOTKEYS]\r\nUPKEY=65\r\nUpMod=22\r\n"
+        "[Config]\r\nTabIndex=-1\r\n");
+  TSettings s = ReadSettings(path);
+  EXPECT_EQ(Fields(s),
+            "Device=Speakers (USB) Balance=-5 Steps=5000 Skin= BalloonHint=0 Tray=0 Ctrl=0 Alt=0 "
+            "Shift=0 Click=0 DClick=7 MClick=3 Key=65+22 Key=0+0 Key=0+0 TabIndex=-1 Autostart=0")
+      << "names in any letter case; the low 16 bits of 70536; an empty value is not the default; "
+         "a value that is not a number is 0";
+  s.Steps = 70000;
+  EXPECT_TRUE(WriteSettings(path, s));
+  std::string file = ReadFileBytes(path);
+  EXPECT_NE(file.find("steps=70000\r\n"), std::string::npos) << "written whole, the key as it was: " << file;
+  EXPECT_NE(file.find("[HOTKEYS]\r\n"), std::string::npos) << "a section keeps its letter case";
 }
 
-TEST_F(SettingsWindow, HotkeyTextForEveryModifierMixAndAnExtendedKeyName) {
-  Build();
-  THotkeyControls up = HotkeyGroups(r)[0];
-  auto select = [&](uint16_t code) {
-    for (size_t i = 0; i < KeyCodeList.size(); ++i)
-      if (KeyCodeList[i] == code) SetCurIndex(up.combo, static_cast<int>(i) + 1);
-  };
-  select('A');
+TEST_F(Store, AutostartValueWithoutLatinCaseAndAnUnwritableFile) {
+  HKEY run = OpenKeyForWrite(HKEY_CURRENT_USER, kRunKeyPath);
+  ASSERT_TRUE(WriteAutostart(true));
+  EXPECT_EQ(ReadRegString(run, kTrayProgram), AutostartCommand());
+  std::string upper = AutostartCommand();
+  for (char& ch : upper) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
+  WriteRegString(run, kTrayProgram, upper);
+  EXPECT_TRUE(ReadAutostart()) << "the path but for Latin letter case";
+  WriteRegString(run, kTrayProgram, "\"" + AutostartCommand() + "\"");
+  EXPECT_FALSE(ReadAutostart()) << "quoted, it is another command";
+  EXPECT_TRUE(WriteAutostart(false));
+  EXPECT_TRUE(WriteAutostart(false)) << "deleting a missing value is fine";
+  EXPECT_EQ(ReadRegString(run, kTrayProgram), "");
+  EXPECT_FALSE(ReadAutostart());
+  CloseRegKey(run);
+
+  Write("[General]\r\nBalance=7\r\n");
+  HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_FALSE(WriteSettings(path, TSettings())) << "a file that cannot be written is told";
+  CloseHandle(lock);
+  EXPECT_EQ(ReadFileBytes(path), "[General]\r\nBalance=7\r\n");
+}
+
+TEST(HotkeyText, EveryModifierMixAndAnExtendedKeyName) {
   // Indexed by the modifier bits: Alt 1, Ctrl 2, Shift 4, Win 8.
   static const char* const kTexts[16] = {
       "A", "Alt+A", "Ctrl+A", "Ctrl+Alt+A", "Shift+A", "Alt+Shift+A", "Ctrl+Shift+A",
       "Ctrl+Alt+Shift+A", "Win+A", "Alt+Win+A", "Ctrl+Win+A", "Ctrl+Alt+Win+A", "Shift+Win+A",
       "Alt+Shift+Win+A", "Ctrl+Shift+Win+A", "Ctrl+Alt+Shift+Win+A"};
-  for (int mods = 0; mods < 16; ++mods) {
-    SetChecked(up.alt, mods & kModAlt);
-    SetChecked(up.ctrl, mods & kModCtrl);
-    SetChecked(up.shift, mods & kModShift);
-    SetChecked(up.win, mods & kModWin);
-    EXPECT_EQ(HotkeyText(up), kTexts[mods]) << "modifier bits " << mods;
-  }
-  select(VK_PRIOR);
+  for (int mods = 0; mods < 16; ++mods) EXPECT_EQ(HotkeyText({'A', mods}), kTexts[mods]);
   ASSERT_FALSE(KeyName(VK_PRIOR).empty());
-  EXPECT_EQ(HotkeyText(up), TText("Ctrl+Alt+Shift+Win+") + KeyName(VK_PRIOR))
+  EXPECT_EQ(HotkeyText({VK_PRIOR, 15}), TText("Ctrl+Alt+Shift+Win+") + KeyName(VK_PRIOR))
       << "Page Up by the name its list shows, not its keypad twin's";
 }
 
-TEST_F(SettingsWindow, OutOfRangePageKeepsTheAboutPage) {
-  Build("[Config]\r\nTabIndex=-1\r\n[Mouse]\r\nClick=7\r\n");
-  EXPECT_EQ(GetCurIndex(r->SettingsTabs), kAboutPage);
-  EXPECT_EQ(GetCurIndex(r->ClickCombo), -1);
-  SaveSettings(r);
-  SCOPED_TRACE(ReadFileBytes(ini));
-  EXPECT_NE(ReadFileBytes(ini).find("Click=-1\r\n"), std::string::npos);
-  EXPECT_NE(ReadFileBytes(ini).find("TabIndex=4\r\n"), std::string::npos);
-}
-
-TEST_F(SettingsWindow, SavingHotkeysStepsAndAutostart) {
-  Build();
-  SetChecked(r->UpCtrlCheck, true);  // key "Нет": no modifiers written
+TEST_F(SettingsWindow, ShowsARecordAndCollectsItBack) {
+  Build("[View]\r\nSkin=night.vsk\r\n[HotKeys]\r\nUpKey=65\r\nUpMod=6\r\nDownKey=16\r\nDownMod=2\r\n"
+        "MuteKey=0\r\nMuteMod=7\r\n[General]\r\nBalance=150\r\nSteps=3000\r\n[Mouse]\r\nClick=7\r\n"
+        "[Config]\r\nTabIndex=3\r\n");
+  EXPECT_EQ(GetCurIndex(r->SkinCombo), 0) << "letter case of file names counts";
+  ASSERT_FALSE(KeyCodeList.empty());
+  ASSERT_NE(GetCurIndex(r->UpKeyCombo), 0);
+  EXPECT_EQ(KeyCodeList[GetCurIndex(r->UpKeyCombo) - 1], 65);
+  EXPECT_TRUE(IsChecked(r->UpCtrlCheck) && IsChecked(r->UpShiftCheck) && !IsChecked(r->UpAltCheck));
+  EXPECT_EQ(GetCurIndex(r->DownKeyCombo), 0) << "Shift (16) is never offered";
+  EXPECT_FALSE(IsChecked(r->DownCtrlCheck)) << "without a key its modifiers stay clear";
+  EXPECT_FALSE(IsChecked(r->MuteAltCheck));
+  EXPECT_EQ(GetText(r->BalanceEdit), "100") << "the change handler reacts to loading";
+  EXPECT_EQ(GetItemText(r->StepCombo, 0), "3000") << "a step the list lacks comes first";
+  EXPECT_EQ(ItemCount(r->StepCombo), 6);
+  EXPECT_EQ(GetCurIndex(r->ClickCombo), -1) << "an action outside the list";
+  for (int page = 0; page < 5; ++page)
+    EXPECT_EQ(GetPage(r->SettingsTabs, page)->fVisible, page == kHotkeysPage) << "page " << page;
+  EXPECT_EQ(Fields(CollectSettings(r)),
+            "Device= Balance=100 Steps=3000 Skin=" + std::string(SkinList[0].FileName) +
+                " BalloonHint=0 Tray=1 Ctrl=0 Alt=0 Shift=0 Click=-1 DClick=2 MClick=3 Key=65+6 "
+                "Key=0+0 Key=0+0 TabIndex=3 Autostart=0");
+  SetChecked(r->MuteCtrlCheck, true);  // key "Нет": no modifiers
   SetCurIndex(r->DownKeyCombo, 3);
   SetChecked(r->DownCtrlCheck, true);
   SetChecked(r->DownWinCheck, true);
   SetText(r->StepCombo, "123abc");
-  SetChecked(r->AutostartCheck, true);
-  EXPECT_EQ(SaveSettings(r), static_cast<unsigned>(kSaveOk));
-  std::string file = ReadFileBytes(ini);
-  EXPECT_NE(file.find("UpKey=0\r\nUpMod=0\r\n"), std::string::npos);
-  EXPECT_NE(file.find("DownKey=" + std::to_string(KeyCodeList[2]) + "\r\nDownMod=10\r\n"),
-            std::string::npos);
-  EXPECT_NE(file.find("Steps=123\r\n"), std::string::npos);
-  HKEY run = OpenKeyForRead(HKEY_CURRENT_USER, kRunKeyPath);
-  EXPECT_EQ(ReadRegString(run, kTrayProgram), AutostartCommand());
-  CloseRegKey(run);
-  SetChecked(r->AutostartCheck, false);
-  EXPECT_EQ(SaveSettings(r), static_cast<unsigned>(kSaveOk));
-  EXPECT_EQ(SaveSettings(r), static_cast<unsigned>(kSaveOk)) << "deleting a missing value is fine";
-  run = OpenKeyForRead(HKEY_CURRENT_USER, kRunKeyPath);
-  EXPECT_EQ(ReadRegString(run, kTrayProgram), "");
-  CloseRegKey(run);
-}
-
-TEST_F(SettingsWindow, AutostartCheckComparesPathsWithoutLatinCase) {
-  HKEY run = OpenKeyForWrite(HKEY_CURRENT_USER, kRunKeyPath);
-  std::string upper = AutostartCommand();
-  for (char& ch : upper) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
-  WriteRegString(run, kTrayProgram, upper);
-  Build();
-  EXPECT_TRUE(IsChecked(r->AutostartCheck));
+  TSettings collected = CollectSettings(r);
+  EXPECT_EQ(collected.Hotkeys[2], (THotkey{0, 0}));
+  EXPECT_EQ(collected.Hotkeys[1], (THotkey{KeyCodeList[2], kModCtrl | kModWin}));
+  EXPECT_EQ(collected.Steps, 123);
   TearDown();
-  WriteRegString(run, kTrayProgram, "\"" + AutostartCommand() + "\"");
-  Build();
-  EXPECT_FALSE(IsChecked(r->AutostartCheck));
-  DeleteRegValue(run, kTrayProgram);
-  CloseRegKey(run);
-}
-
-TEST_F(SettingsWindow, UnwritableFileIsReported) {
-  Build();
-  WriteFileBytes(ini, "[General]\r\nBalance=7\r\n");
-  HANDLE lock = CreateFileA(ini.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  EXPECT_TRUE(SaveSettings(r) & kSaveFileFailed);
-  CloseHandle(lock);
-  EXPECT_EQ(ReadFileBytes(ini), "[General]\r\nBalance=7\r\n");
+  Build("[Config]\r\nTabIndex=-1\r\n");
+  EXPECT_EQ(GetCurIndex(r->SettingsTabs), kAboutPage) << "a page outside the five keeps the builder's";
 }
 
 TEST_F(SettingsWindow, MailLinkSetsUpComBeforeTheShellTakesTheAddress) {
@@ -585,14 +575,20 @@ TEST_F(SettingsWindow, KeyListsAreTheSameInCodeOrderWithExtendedNavigationKeys) 
   EXPECT_FALSE(KeyName(VK_PRIOR).empty());
 }
 
-TEST_F(SettingsWindow, TwoDevicesOfOneNameSelectTheLater) {
+TEST_F(SettingsWindow, TwoDevicesOfOneNameSelectTheLaterAndLetterCaseCounts) {
   // The harness's PulseAudio gives Wine an output and an input mixer of the same name.
   uint32_t count = MixerDeviceCount();
   int first = -1, later = -1;
   for (uint32_t a = 0; a < count && later < 0; ++a)
     for (uint32_t b = a + 1; b < count; ++b)
       if (MixerDeviceName(a) == MixerDeviceName(b)) { first = static_cast<int>(a); later = static_cast<int>(b); }
-  ASSERT_GE(later, 0) << "no two mixer devices of one name: is the PulseAudio null sink running?";
-  Build("[General]\r\nDevice=" + std::string(MixerDeviceName(static_cast<uint32_t>(first))) + "\r\n");
+  if (later < 0) GTEST_SKIP() << "this host has no two mixer devices of one name (no PulseAudio null sink)";
+  std::string name = MixerDeviceName(static_cast<uint32_t>(first));
+  Build("[General]\r\nDevice=" + name + "\r\n");
   EXPECT_EQ(GetCurIndex(r->DeviceCombo), later + 1);
+  TearDown();
+  for (char& ch : name) ch = static_cast<char>(tolower(static_cast<unsigned char>(ch)));
+  ASSERT_NE(name, std::string(MixerDeviceName(static_cast<uint32_t>(first))));
+  Build("[General]\r\nDevice=" + name + "\r\n");
+  EXPECT_EQ(GetCurIndex(r->DeviceCombo), 0) << "the match is exact: " << name << " is no device";
 }

@@ -126,7 +126,6 @@ void SetColor(TControl* c, COLORREF color) {
     DeleteObject(c->fBkBrush);
     c->fBkBrush = nullptr;
   }
-  if (c->fBrush) SetToolColor(c->fBrush, color);
   Invalidate(c);
 }
 

@@ -12,14 +12,6 @@ void FontChanged(void* data, TGdiTool* tool) {
   Invalidate(c);
 }
 
-void BrushChanged(void* data, TGdiTool* tool) {
-  auto* c = static_cast<TControl*>(data);
-  c->fColor = tool->fDesc.fToolColor;
-  if (c->fBkBrush) DeleteObject(c->fBkBrush);
-  c->fBkBrush = nullptr;
-  Invalidate(c);
-}
-
 }  // namespace
 
 void BindFontToControl(TControl* c) {
@@ -28,22 +20,11 @@ void BindFontToControl(TControl* c) {
   FontChanged(c, c->fFont);
 }
 
-void BindBrushToControl(TControl* c) {
-  c->fBrush->fOnChange.code = BrushChanged;
-  c->fBrush->fOnChange.data = c;
-  BrushChanged(c, c->fBrush);
-}
-
 void InheritTools(TControl* c, TControl* parent) {
   if (parent->fFont) {
     c->fFont = CopyTool(parent->fFont);
     AddToReleaseList(c, c->fFont);
     BindFontToControl(c);
-  }
-  if (parent->fBrush) {
-    c->fBrush = CopyTool(parent->fBrush);
-    AddToReleaseList(c, c->fBrush);
-    BindBrushToControl(c);
   }
 }
 

@@ -17,12 +17,9 @@ static void MakeFontHandle(TGdiTool* tool) {
 
 TGdiTool* NewFont() {
   TGdiTool* tool = NewObject<TGdiTool>();
-  tool->fKind = tkFont;
   tool->fDesc.fToolColor = kClrWindowText;
   tool->fDesc.fLogFont.lfCharSet = DEFAULT_CHARSET;
   strcpy(tool->fDesc.fLogFont.lfFaceName, "MS Sans Serif");
-  tool->fMakeNew = NewFont;
-  tool->fMakeHandle = MakeFontHandle;
   return tool;
 }
 
@@ -49,7 +46,7 @@ HGDIOBJ GetToolHandle(TGdiTool* tool) {
       memcmp(&tool->fTemplate->fDesc, &tool->fDesc, sizeof(TToolDesc)) == 0)
     return GetToolHandle(tool->fTemplate);  // borrowed, never stored
   tool->fHandleRGB = ColorToRGB(tool->fDesc.fToolColor);
-  tool->fMakeHandle(tool);
+  MakeFontHandle(tool);
   return tool->fGdiHandle;
 }
 
@@ -58,7 +55,7 @@ TGdiTool* Assign(TGdiTool* dest, TGdiTool* source) {
     Release(dest);
     return nullptr;
   }
-  if (!dest) dest = source->fMakeNew();
+  if (!dest) dest = NewFont();
   if (dest == source) return dest;
   if (dest->fGdiHandle && dest->fGdiHandle == source->fGdiHandle) return dest;
   ToolChanged(dest);

@@ -1,5 +1,5 @@
 #pragma once
-// GDI tools: a description whose handle is made on demand and shared with an equal template.
+// Font tools: a description whose handle is made on demand and shared with an equal template.
 #include <windows.h>
 
 #include <cstdint>
@@ -8,8 +8,6 @@
 
 class TGdiTool;
 typedef void (*TToolChangeProc)(void* data, TGdiTool* tool);
-
-enum TToolKind : uint8_t { tkBrush = 0, tkFont = 1, tkPen = 2 };
 
 // Font style bits
 constexpr uint32_t kFontBold = 1;
@@ -28,14 +26,11 @@ class TGdiTool : public TRefObject {
  public:
   void Destroy(bool freeMemory) override;
 
-  uint8_t fKind;
   HGDIOBJ fGdiHandle;
   TGdiTool* fTemplate;  // holds a reference while set
   COLORREF fHandleRGB;
   TMethodPtr<TToolChangeProc> fOnChange;
   TToolDesc fDesc;
-  TGdiTool* (*fMakeNew)();
-  void (*fMakeHandle)(TGdiTool* tool);
   uint16_t fDpi;  // a font's height is given at 96 DPI and made at this one (0: 96)
 };
 

@@ -122,7 +122,6 @@ class TControl : public TRefObject {
   COLORREF fTextColor;
   COLORREF fColor;
   TGdiTool* fFont;
-  TGdiTool* fBrush;
   TRefObject* fDrawContext;  // a TDrawContext of the drawing tools, made on demand
   int32_t fSpacing;
   RECT fBoundsRect;

@@ -1,0 +1,61 @@
+// "VConfig.ini": the sections and keys in the one order that loading reads and saving writes.
+#include "../wincontrols/storage/convert.h"
+#include "../wincontrols/storage/inifile.h"
+#include "settings.h"
+
+namespace {
+
+// Key and modifier names of each hotkey.
+constexpr char kHotkeyKeys[kHotkeyCount][2][8] = {
+    {"UpKey", "UpMod"}, {"DownKey", "DownMod"}, {"MuteKey", "MuteMod"}};
+
+// Reads into the record, the record's values being the defaults, or writes it, by the mode.
+void Exchange(TIniFile* ini, TSettings& s) {
+  ini->Section = "General";
+  s.Device = ExchangeStr(ini, "Device", s.Device);
+  s.Balance = ExchangeInt(ini, "Balance", s.Balance);
+  s.Steps = ExchangeInt(ini, "Steps", s.Steps);
+  ini->Section = "View";
+  s.Skin = ExchangeStr(ini, "Skin", s.Skin);
+  s.BalloonHint = ExchangeBool(ini, "BalloonHint", s.BalloonHint);
+  ini->Section = "Mouse";
+  s.Tray = ExchangeBool(ini, "Tray", s.Tray);
+  s.Ctrl = ExchangeBool(ini, "Ctrl", s.Ctrl);
+  s.Alt = ExchangeBool(ini, "Alt", s.Alt);
+  s.Shift = ExchangeBool(ini, "Shift", s.Shift);
+  s.Click = ExchangeInt(ini, "Click", s.Click);
+  s.DClick = ExchangeInt(ini, "DClick", s.DClick);
+  s.MClick = ExchangeInt(ini, "MClick", s.MClick);
+  // Read as "Hotkeys", written as "HotKeys": section names ignore case, and a file made by
+  // saving has the second.
+  ini->Section = ini->Writing ? "HotKeys" : "Hotkeys";
+  for (int i = 0; i < kHotkeyCount; ++i) {
+    s.Hotkeys[i].code = ExchangeInt(ini, kHotkeyKeys[i][0], s.Hotkeys[i].code);
+    s.Hotkeys[i].mods = ExchangeInt(ini, kHotkeyKeys[i][1], s.Hotkeys[i].mods);
+  }
+  ini->Section = "Config";
+  s.TabIndex = ExchangeInt(ini, "TabIndex", s.TabIndex);
+}
+
+}  // namespace
+
+TText SettingsFilePath() { return ProgramFolder() + kSettingsFileName; }
+
+TSettings ReadSettings(const TText& path) {
+  TSettings settings;
+  TIniFile* ini = NewIniFile(path);
+  Exchange(ini, settings);
+  Release(ini);
+  settings.Steps &= 0xFFFF;  // only the low 16 bits count
+  return settings;
+}
+
+bool WriteSettings(const TText& path, const TSettings& settings) {
+  TSettings written = settings;
+  TIniFile* ini = NewIniFile(path);
+  ini->Writing = true;
+  Exchange(ini, written);
+  bool ok = ini->WriteFailures == 0;
+  Release(ini);
+  return ok;
+}
