@@ -208,13 +208,21 @@ class Holder:
         self.proc = _track(subprocess.Popen(
             [WINE, *start, os.path.join(tools.tools, "peer.exe"), *args, winpath(self.ready)],
             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        wait_until(lambda: os.path.exists(self.ready), 30, "the helper " + args[0])
+        self.pid = wait_until(self._pid, 30, "the helper " + args[0])
+
+    def _pid(self):
+        try:
+            with open(self.ready) as f:
+                words = f.read().split()
+        except OSError:
+            return None
+        return words[1] if len(words) == 2 else None
 
     def stop(self):
         self.proc.kill()
         self.proc.wait()
-        if self.desktop:  # explorer handed it over and ended: end it by name
-            self.tools.wine("taskkill", "/f", "/im", "peer.exe")
+        if self.desktop:  # explorer handed it over and ended: end it by its id
+            self.tools.wine("taskkill", "/f", "/pid", self.pid)
         os.remove(self.ready)
 
 
@@ -230,7 +238,6 @@ class Program:
         # keys and the screen serve. (explorer hands the program over and ends at once.)
         self.desktop = desktop
         start = ["explorer", "/desktop=VConfig,800x600"] if desktop else []
-        self.tools, self.desktop = tools, desktop
         self.proc = _track(subprocess.Popen([WINE, *start, os.path.join(folder, "VConfig.exe")], cwd=folder,
                                      stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                      stderr=subprocess.PIPE))
@@ -297,18 +304,28 @@ class Program:
         return wait_until(search, 30, "the X window")[-1]
 
     def focus_x(self):
-        """Gives the window the X input focus, so real keys reach it."""
+        """Gives the window the X input focus, so real keys reach it: until Wine has made it
+        the active window (in a Wine desktop, out of the automation client's reach, the
+        desktop's own X window takes the keys at once)."""
         subprocess.run(["xdotool", "windowfocus", "--sync", self.x_window()],
                        capture_output=True, timeout=30)
-        time.sleep(0.3)
+        if not self.desktop:
+            wait_until(lambda: self.focused() not in (None, "0"), 10, "the window to be active")
 
-    def keys(self, *keys, settle=0.4):
+    def keys(self, *keys):
+        """Real key strokes, in order; whoever checks their effect waits for it."""
         subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True, timeout=60)
-        time.sleep(settle)
 
     def type(self, text):
         subprocess.run(["xdotool", "type", "--delay", "80", text], check=True, timeout=60)
-        time.sleep(0.4)
+
+    def wait_focus(self, name, timeout=10):
+        """Until the control of that name has the keyboard focus."""
+        wait_until(lambda: self.focused() == name, timeout,
+                   f"the focus on {name} (it is on {self.focused()})")
+
+    def wait_text(self, name, text, timeout=10):
+        wait_until(lambda: self.controls()[name].text == text, timeout, f"{name} to show {text!r}")
 
     def click_at(self, x, y):
         subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"],

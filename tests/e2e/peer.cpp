@@ -9,7 +9,8 @@
 //                          tray program or another program would
 //   peer url LOG ADDRESS   appends ADDRESS to LOG (registered as the shell's handler of
 //                          "http:" and "mailto:" addresses, instead of a browser)
-// Each window mode writes "ready" to its file once its window exists, and ends on WM_CLOSE.
+// Each mode that stays writes "ready PID" to its file once it is set up (its window made, the
+// file or hotkey held), so that it can be ended by its process id; a window ends on WM_CLOSE.
 #include <windows.h>
 
 #include <cstdio>
@@ -18,6 +19,8 @@
 #include <string>
 
 namespace {
+
+std::string Ready() { return "ready " + std::to_string(GetCurrentProcessId()); }
 
 UINT gLoadConfig;
 std::string gLog, gIni;
@@ -68,20 +71,20 @@ int main(int argc, char** argv) {
     gIni = argv[3];
     gLoadConfig = RegisterWindowMessageA("WM_LOADCONFIG");
     if (!MakeWindow("peer: notices")) return 1;
-    Append(gLog + ".ready", "ready");
+    Append(gLog + ".ready", Ready());
   } else if (mode == "lock" && argc >= 4) {
     HANDLE f = CreateFileA(argv[2], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return 1;
-    Append(argv[3], "ready");
+    Append(argv[3], Ready());
     Sleep(INFINITE);
   } else if (mode == "hotkey" && argc >= 5) {
     if (!RegisterHotKey(nullptr, 1, static_cast<UINT>(atoi(argv[2])), static_cast<UINT>(atoi(argv[3]))))
       return 1;
-    Append(argv[4], "ready");
+    Append(argv[4], Ready());
     Sleep(INFINITE);
   } else if (mode == "hung") {
     if (!MakeWindow("peer: hung")) return 1;
-    Append(argv[2], "ready");
+    Append(argv[2], Ready());
     Sleep(INFINITE);
   } else {
     return 2;

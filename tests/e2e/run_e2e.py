@@ -25,6 +25,12 @@ def shown_page(c):
     return shown[0]
 
 
+def wait_page(p, page):
+    """Until that page alone shows."""
+    wait_until(lambda: [n for n, name in PAGE_OF.items() if p.controls()[name].visible] == [page],
+               10, f"page {page} alone")
+
+
 def expect(c, name, **fields):
     for field, value in fields.items():
         actual = getattr(c[name], field)
@@ -168,36 +174,36 @@ def keyboard_only():
     folder = tools.folder("keyboard")
     p = Program(tools, folder).wait_ready()
     p.focus_x()
-    check(p.focused() == "DeviceCombo", f"first focus on {p.focused()}")
+    p.wait_focus("DeviceCombo")
     order = ["BalanceEdit", "StepCombo", "AutostartCheck", "OkButton", "CancelButton",
              "ApplyButton", "SettingsTabs"]
     for name in order:
         p.keys("Tab")
-        check(p.focused() == name, f"Tab reached {p.focused()}, expected {name}")
+        p.wait_focus(name)
     p.keys("Right")
-    check(shown_page(p.controls()) == 1, "Right shows the View page")
+    wait_page(p, 1)  # Right shows the View page
     p.keys("Tab")
-    check(p.focused() == "SkinCombo", f"Tab into the page reached {p.focused()}")
+    p.wait_focus("SkinCombo")  # Tab goes into the page
     p.keys("Down")
     p.keys("Tab")
-    check(p.focused() == "BalloonHintCheck", f"focus on {p.focused()}")
+    p.wait_focus("BalloonHintCheck")
     p.keys("space")
     p.keys("shift+Tab", "shift+Tab")
-    check(p.focused() == "SettingsTabs", f"Shift+Tab back to {p.focused()}")
+    p.wait_focus("SettingsTabs")
     p.keys("Right")
-    check(shown_page(p.controls()) == 2, "Right shows the Mouse page")
+    wait_page(p, 2)  # the Mouse page
     p.keys("Tab")
-    check(p.focused() == "WheelOverIconCheck", f"focus on {p.focused()}")
+    p.wait_focus("WheelOverIconCheck")
     p.keys("space", "Tab", "space", "Tab", "Tab", "Tab")
-    check(p.focused() == "ClickCombo", f"focus on {p.focused()}")
+    p.wait_focus("ClickCombo")
     p.keys("Down")
     p.keys("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "Left", "Left")
-    check(shown_page(p.controls()) == 0, "Left twice shows the General page")
+    wait_page(p, 0)  # Left twice shows the General page
     p.keys("Tab", "Tab")
-    check(p.focused() == "BalanceEdit", f"focus on {p.focused()}")
+    p.wait_focus("BalanceEdit")
     p.keys("End", "BackSpace", "BackSpace", "BackSpace")
     p.type("150")
-    check(p.controls()["BalanceEdit"].text == "100", "150 becomes 100")
+    p.wait_text("BalanceEdit", "100")  # 150 becomes 100
     p.keys("Return")
     check(p.wait_exit() == 0, "exit code 0")
     expected = with_values(DEFAULT_FILE, Balance="100", Skin="Night.vsk", BalloonHint="1",
@@ -251,7 +257,7 @@ def autostart(folder_name):
         check(p.controls()["AutostartCheck"].check == 0, "no value: unticked")
         p.focus_x()
         p.keys("Tab", "Tab", "Tab")
-        check(p.focused() == "AutostartCheck", f"focus on {p.focused()}")
+        p.wait_focus("AutostartCheck")
         p.keys("space", "Return")
         check(p.wait_exit() == 0, "exit code 0")
         value = tools.reg_value()
@@ -391,7 +397,7 @@ def hotkey_taken():
     check(p.ini_bytes() == DEFAULT_FILE.encode(ENC), "No writes nothing")
     check(peer.notices() == 0, "No sends no notice")
     check(shown_page(p.controls()) == 3, "No shows the Hotkeys page")
-    wait_until(lambda: p.focused() == "UpKeyCombo", 10, "the focus on UpKeyCombo")
+    p.wait_focus("UpKeyCombo")
     p.act("click", "OkButton")
     wait_until(p.box, 20, "the hotkey box again")
     answer_box(p, "yes")
@@ -425,7 +431,7 @@ def hotkey_repeated():
     check("Уменьшить громкость — Ctrl+Alt+F" in box and "«Увеличить громкость»" in box,
           f"box: {box!r}")
     answer_box(p, "no")
-    wait_until(lambda: p.focused() == "DownKeyCombo", 10, "the focus on DownKeyCombo")
+    p.wait_focus("DownKeyCombo")
     tools.probe("close")
     check(p.wait_exit() == 0 and p.ini_bytes() is None, "closed without a file")
 

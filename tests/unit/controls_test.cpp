@@ -65,7 +65,7 @@ TEST(ComboOps, SelectionChangeFiresOnceAfterTheChange) {
   EXPECT_EQ(edits, 1) << "an edit change fires at once";
 }
 
-TEST(ComboOps, DropDownHeightAndEscapeRestores) {
+TEST(ComboOps, DropDownListHeight) {
   TScopedForm f;
   TControl* empty = NewComboBox(f.form, coDropDownList);
   SetSize(empty, 100, 22);

@@ -152,7 +152,11 @@ class Navigation : public ::testing::Test {
     for (WORD vk : keys) Input(vk, false);
     if (release)
       for (auto it = keys.end(); it != keys.begin();) Input(*--it, true);
-    for (int i = 0; i < 5; ++i, Sleep(10)) Pump();
+    PumpUntilIdle();
+  }
+  // Until the thread's queue is empty (each key stroke and what it caused handled), at most 2 s.
+  static void PumpUntilIdle() {
+    for (int i = 0; i < 400 && (Pump(), GetQueueStatus(QS_ALLINPUT) != 0); ++i) Sleep(5);
   }
   static void Input(WORD vk, bool up) {
     INPUT in = {};
@@ -192,6 +196,8 @@ TEST_F(Navigation, PageChangeMovesFocusIntoThePage) {
   SetFocused(ok, true);
   SetCurIndex(tabs, 1);
   EXPECT_STREQ(Name(Focused()), "hidden");
+  Key(hidden, VK_RETURN);
+  EXPECT_EQ(okClicks, 0) << "Enter on a push button that is neither default nor cancel is its own";
 }
 
 TEST_F(Navigation, EnterAndEscape) {
@@ -219,7 +225,7 @@ TEST_F(Navigation, RealKeysThroughTheLoop) {
   Type({VK_SHIFT, VK_TAB});
   EXPECT_STREQ(Name(Focused()), "edit") << "Shift+Tab goes back";
   Input(VK_TAB, true);
-  for (int i = 0; i < 5; ++i, Sleep(10)) Pump();
+  PumpUntilIdle();
   EXPECT_STREQ(Name(Focused()), "edit") << "releasing Tab moves nothing";
   Type({VK_RETURN});
   EXPECT_EQ(okClicks, 1) << "Enter on the edit clicks the default button";

@@ -243,6 +243,34 @@ TEST(Skins, DamagedFilesGiveEmptyOrWholeStrings) {
     if (n == classic.size()) break;
   }
   EXPECT_GT(whole, 0) << "the complete file reads";
+  // Two crafted entries of the first string block (strings 0 to 15: "", "Classic", "Default",
+  // then 13 empty ones): one that ends a character before "Default" does, one whose data lies
+  // outside the resource section. Neither may be read past.
+  auto u32 = [&](size_t at) { uint32_t v; memcpy(&v, &classic[at], 4); return v; };
+  const char kClassic[] = "C\0l\0a\0s\0s\0i\0c\0";
+  size_t text = classic.find(std::string(kClassic, sizeof kClassic - 1));
+  ASSERT_NE(text, std::string::npos);
+  size_t nt = u32(0x3C), table = nt + 24 + (u32(nt + 20) & 0xFFFF);
+  uint32_t blockRva = 0, sectionEnd = 0;
+  for (size_t s = table; s < table + 40 * (u32(nt + 4) >> 16); s += 40)
+    if (u32(s + 20) <= text && text < u32(s + 20) + u32(s + 16)) {
+      blockRva = static_cast<uint32_t>(text - 4 - u32(s + 20) + u32(s + 12));
+      sectionEnd = u32(s + 12) + u32(s + 16);
+    }
+  size_t entry = 0;
+  for (size_t at = 0; at + 8 <= classic.size() && !entry; at += 4)
+    if (u32(at) == blockRva && u32(at + 4) == 60) entry = at;
+  ASSERT_NE(entry, 0u) << "the data entry of the block";
+  for (uint32_t field : {4u, 0u}) {
+    std::string bad = classic;
+    uint32_t value = field == 4 ? 2 + 16 + 2 + 12 : sectionEnd + 0x100000;  // to "Defaul", or far out
+    memcpy(&bad[entry + field], &value, 4);
+    WriteFileBytes(path, bad);
+    TSkin skin;
+    ReadSkinStrings(path, skin);
+    EXPECT_EQ(skin.String1, field == 4 ? "Classic" : "");
+    EXPECT_EQ(skin.String2, "") << (field == 4 ? "a string longer than its entry" : "data outside the section");
+  }
   uint32_t seed = 12345;
   for (int i = 0; i < 400; ++i) {
     std::string bad = classic;

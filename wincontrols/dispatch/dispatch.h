@@ -8,6 +8,17 @@
 constexpr UINT kReflectedCommand = 0xB005;
 constexpr UINT kReflectedCtlColorBase = 0xBC00;  // + WM_CTLCOLOR*
 
+// A control of the window floor: its window is made on demand as an "obj_" superclass and
+// its messages go through the one window procedure.
+class TWindowControl final : public TControl {
+ public:
+  bool MakeWindow() override;
+  LRESULT HandleMessage(TMsg& msg) override;
+};
+
+// A new control with a window made on demand, owned by its parent.
+TControl* NewControl(TControl* parent, const char* baseClassName, bool sunken);
+
 void CreateChildWindows(TControl* c);
 HWND ParentHandle(TControl* c, bool create);
 TText ClassName(TControl* c);

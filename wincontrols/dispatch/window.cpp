@@ -44,7 +44,11 @@ void CreateChildWindows(TControl* c) {
   }
 }
 
-bool TControl::MakeWindow() {
+TControl* NewControl(TControl* parent, const char* baseClassName, bool sunken) {
+  return InitControl(new TWindowControl(), parent, baseClassName, sunken);
+}
+
+bool TWindowControl::MakeWindow() {
   if (fParent && !GetHandle(fParent)) return false;
   if (fHandle) {
     if (fShowPending) {

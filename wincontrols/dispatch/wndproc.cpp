@@ -62,7 +62,7 @@ LRESULT CallDefault(TControl* c, TMsg& msg) {
   return DefWindowProcA(msg.hwnd, msg.message, msg.wParam, msg.lParam);
 }
 
-LRESULT TControl::HandleMessage(TMsg& msg) {
+LRESULT TWindowControl::HandleMessage(TMsg& msg) {
   LRESULT result = 0;
   if (msg.hwnd && !fHandle) fHandle = msg.hwnd;
   if (LoopRunning && AppMainWindow && AppMainWindow != this &&

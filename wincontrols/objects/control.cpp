@@ -42,8 +42,13 @@ void TControl::InitWithParent(TControl* parent) {
   ChangeParent(this, parent);
 }
 
-TControl* NewControl(TControl* parent, const char* baseClassName, bool sunken) {
-  TControl* c = new TControl();
+bool TControl::MakeWindow() { return false; }
+
+LRESULT TControl::HandleMessage(TMsg& msg) {
+  return DefWindowProcA(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+}
+
+TControl* InitControl(TControl* c, TControl* parent, const char* baseClassName, bool sunken) {
   c->InitWithParent(parent);
   c->fBaseClassName = baseClassName;
   if (parent) {

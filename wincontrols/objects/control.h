@@ -80,6 +80,9 @@ constexpr uint32_t kDefaultFormStyle =  // 0x16CF0000
     WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr uint32_t kDefaultExStyle = WS_EX_CONTROLPARENT;
 
+// The object knows no window procedure: a TControl alone never gets a window (MakeWindow
+// answers false, HandleMessage is the default processing). The window floor's own kind
+// (TWindowControl, wincontrols/dispatch) fills both slots, and its NewControl makes those.
 class TControl : public TRefObject {
  public:
   void Init() override;
@@ -169,7 +172,8 @@ extern void (*DpiChangeHook)(TControl* form, int dpi);
 int ControlDpi(TControl* c);
 int Scaled(TControl* c, int length);
 
-TControl* NewControl(TControl* parent, const char* baseClassName, bool sunken);
+// Sets up a new control on its parent, taking over what a child inherits.
+TControl* InitControl(TControl* c, TControl* parent, const char* baseClassName, bool sunken);
 void ChangeParent(TControl* c, TControl* parent);
 TControl* ParentForm(TControl* c);
 void SetVisible(TControl* c, bool visible);
