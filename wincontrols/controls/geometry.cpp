@@ -48,18 +48,6 @@ static int Give(TControl* c, TGivenPart part, int length) {
   return Scaled(c, length);
 }
 
-void SetLeft(TControl* c, int x) {
-  RECT r = GetBounds(c);
-  OffsetRect(&r, Give(c, kGivenLeft, x) - r.left, 0);
-  SetBounds(c, r);
-}
-
-void SetTop(TControl* c, int y) {
-  RECT r = GetBounds(c);
-  OffsetRect(&r, 0, Give(c, kGivenTop, y) - r.top);
-  SetBounds(c, r);
-}
-
 void SetWidth(TControl* c, int w) {
   RECT r = GetBounds(c);
   r.right = r.left + Give(c, kGivenWidth, w);
@@ -101,16 +89,6 @@ void PlaceAsGiven(TControl* c) {
   r.right = r.left + (g.given & (1u << kGivenWidth) ? Scaled(c, g.part[kGivenWidth]) : w);
   r.bottom = r.top + (g.given & (1u << kGivenHeight) ? Scaled(c, g.part[kGivenHeight]) : h);
   SetBounds(c, r);
-}
-
-int ClientWidth(TControl* c) {
-  RECT r = ClientRect(c);
-  return r.right - r.left;
-}
-
-int ClientHeight(TControl* c) {
-  RECT r = ClientRect(c);
-  return r.bottom - r.top;
 }
 
 TControl* SetClientSize(TControl* c, int w, int h) {

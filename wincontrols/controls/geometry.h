@@ -1,6 +1,6 @@
 #pragma once
 // Bounds, client area, centring, fixed size, topmost; alignment and automatic sizing.
-// Bounds are the window's own pixels. The setters below them (SetLeft to SetClientSize) take
+// Bounds are the window's own pixels. The setters below them (SetWidth to SetClientSize) take
 // 96-DPI pixels, as the program writes them, and place the control at its window's DPI.
 #include "../objects/control.h"
 
@@ -8,16 +8,12 @@ RECT GetBounds(TControl* c);
 void SetBounds(TControl* c, const RECT& r);
 int GetWidth(TControl* c);
 int GetHeight(TControl* c);
-void SetLeft(TControl* c, int x);
-void SetTop(TControl* c, int y);
 void SetWidth(TControl* c, int w);
 void SetHeight(TControl* c, int h);
 TControl* SetPosition(TControl* c, int x, int y);
 TControl* SetSize(TControl* c, int w, int h);
 // Places the control again from what the setters were given, at its DPI now.
 void PlaceAsGiven(TControl* c);
-int ClientWidth(TControl* c);
-int ClientHeight(TControl* c);
 TControl* SetClientSize(TControl* c, int w, int h);
 TControl* CenterControl(TControl* c);
 void SetSizeable(TControl* c, bool sizeable);

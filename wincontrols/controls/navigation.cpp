@@ -17,14 +17,6 @@ void SetFocused(TControl* c, bool focused) {
   }
 }
 
-bool IsFocused(TControl* c) {
-  if (c->fIsChild) {
-    TControl* form = ParentForm(c);
-    return form && form->fFocusedControl == c;
-  }
-  return c->fHandle && GetForegroundWindow() == c->fHandle;
-}
-
 TControl* EnableDialogKeys(TControl* c) {
   if (TControl* form = ParentForm(c)) form->fNavKeyHandler = NavigationKeyProc;
   return c;

@@ -3,7 +3,6 @@
 #include "../objects/control.h"
 
 void SetFocused(TControl* c, bool focused);
-bool IsFocused(TControl* c);
 TControl* EnableDialogKeys(TControl* c);
 bool NavigationKeyProc(TControl* c, WPARAM key, bool keyUp);
 void Navigate(TControl* form, int direction);

@@ -22,8 +22,6 @@ void Fire(TControl* c, const TNotifyEvent& ev) {
 
 }  // namespace
 
-void ClearContent(TControl* c) { c->fKind.ClearProc(c); }
-
 int ItemCount(TControl* c) {
   if (!c->fKind.MsgGetCount) return 0;
   return static_cast<int>(Perform(c, c->fKind.MsgGetCount, 0, 0));

@@ -3,7 +3,6 @@
 #include "../gdi/controltools.h"
 #include "../objects/control.h"
 
-void ClearContent(TControl* c);
 int ItemCount(TControl* c);
 TText GetItemText(TControl* c, int index);
 void SetItemText(TControl* c, int index, const TText& text);

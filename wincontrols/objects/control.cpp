@@ -22,7 +22,6 @@ int Scaled(TControl* c, int length) {
 void TControl::Init() {
   fHandlerChain = NoHandlers;
   fOnTextChanged = NoControlProc;
-  fKind.ClearProc = ClearText;
   f3DLook = true;
   fSunken = true;
   fTextColor = kClrWindowText;

@@ -20,4 +20,3 @@ void SetText(TControl* c, const TText& text) {
   c->fOnTextChanged(c);
 }
 
-void ClearText(TControl* c) { SetText(c, TText()); }

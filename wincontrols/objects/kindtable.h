@@ -6,7 +6,6 @@ class TControl;
 typedef void (*TControlProc)(TControl* c);
 
 struct TKindTable {
-  TControlProc ClearProc;
   uint16_t ClickCode;
   int16_t ChangeCode;
   int16_t SelChangeCode;
@@ -24,8 +23,6 @@ struct TKindTable {
   uint16_t AutoSizeExtraY;
 };
 
-// The clearing step of the kinds that hold one text: empties it.
-void ClearText(TControl* c);
 
 extern const TKindTable ButtonKind;
 extern const TKindTable StaticKind;
