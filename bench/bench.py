@@ -138,10 +138,12 @@ def main():
     startbench(tools, 2, main_pair + scaling)  # warm the caches; not counted
     rows = startbench(tools, args.runs, main_pair)
     grow = startbench(tools, max(args.runs - 5, 20), scaling)
-    counts = traced(tools, args.traced_runs, main_pair, os.path.join(root, "requests.trace"))
     with screen_dpi(144):  # 150 %: the baseline stays at its 96-DPI pixels, VConfig scales
         startbench(tools, 2, main_pair)
         scaled = startbench(tools, max(args.runs - 10, 15), main_pair)
+    # Last: a wine program started after the traced server would start the prefix's services
+    # afresh, and they would keep its output pipes open.
+    counts = traced(tools, args.traced_runs, main_pair, os.path.join(root, "requests.trace"))
 
     v, b = rows["VConfig"], rows["baseline"]
     wine = subprocess.run([os.environ["WINE"], "--version"], capture_output=True, text=True)
