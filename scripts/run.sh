@@ -13,6 +13,6 @@ if [ -n "${DISPLAY:-}" ]; then
   VCONFIG_DISPLAY=$DISPLAY scripts/harness.sh "build/$VCONFIG_PRESET" "$WINE" "$dist/VConfig.exe"
 else
   shot=$(realpath -m "build/$VCONFIG_PRESET/vconfig-window.png")
-  scripts/harness.sh "build/$VCONFIG_PRESET" python3 tests/e2e/screenshot.py "$dist/VConfig.exe" "$shot"
+  scripts/harness.sh "build/$VCONFIG_PRESET" python3 scripts/screenshot.py "$dist/VConfig.exe" "$shot"
   echo "screenshot: $shot"
 fi

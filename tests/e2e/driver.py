@@ -331,14 +331,6 @@ class Program:
         subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"],
                        check=True, timeout=30)
 
-    def screenshot(self, path):
-        """Saves the window as it is on the screen: in a Wine desktop, that desktop trimmed
-        down to the window on it."""
-        time.sleep(0.7)  # let it paint
-        xwd = subprocess.run(["xwd", "-root", "-silent"], capture_output=True, check=True).stdout
-        subprocess.run(["convert", "xwd:-", "-crop", "800x600+0+0", "+repage", "-fuzz", "2%",
-                        "-trim", "+repage", path], input=xwd, check=True)
-
     def wait_exit(self, timeout=30):
         try:
             code = self.proc.wait(timeout=timeout)

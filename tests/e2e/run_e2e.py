@@ -5,9 +5,7 @@ Run inside the test harness (Xvfb, Wine prefix, PulseAudio null sink)."""
 import argparse
 import os
 import shutil
-import subprocess
 import sys
-import time
 import zipfile
 
 from driver import (run_suite, DEFAULT_FILE, ENC, Holder, Peer, Program, Tools, check, wait_until,
@@ -78,40 +76,6 @@ def first_start_defaults():
     check(p.ini_bytes() == DEFAULT_FILE.encode(ENC), f"default file: {p.ini_bytes()!r}")
     check(peer.notices() == 1, f"one notice, got {peer.notices()}")
     check(peer.file_at(1) == DEFAULT_FILE.encode(ENC), "the file was complete before the notice")
-
-
-def screenshots(shots):
-    """The five pages in a Wine desktop, which draws the window's frame as Windows would."""
-    def scenario():
-        folder = tools.folder("screenshots")
-        p = Program(tools, folder, desktop=True)
-        p.focus_x()
-        time.sleep(2)
-        p.keys("shift+Tab")  # from the first control of the page back to the tabs
-        for page in range(5):
-            p.screenshot(os.path.join(shots, f"page-{page}.png"))
-            p.keys("Right")
-        # The hotkey box: Ctrl+Shift+F, which another program of this desktop holds, and OK.
-        holder = Holder(tools, "hotkey", "6", "70", desktop=True)
-        p.keys("Left", "Tab", "space", "Tab", "Tab", "space", "Tab", "Tab", "f", "Return")
-        time.sleep(2)  # the box is drawn a moment after it shows
-        p.screenshot(os.path.join(shots, "hotkey-box.png"))
-        p.keys("Return")  # Yes: save anyway
-        holder.stop()
-        def desktop_gone():
-            return subprocess.run(["xdotool", "search", "--name", "Wine desktop"],
-                                  capture_output=True).returncode != 0
-        wait_until(desktop_gone, 30, "the end")
-        # The first page at 150 %, beside the one above at 100 %.
-        with tools.screen_dpi(144):
-            folder = tools.folder("screenshot-150")
-            p = Program(tools, folder, desktop=True)
-            p.focus_x()
-            time.sleep(2)
-            p.screenshot(os.path.join(shots, "scale-150.png"))
-            p.keys("Escape")
-            wait_until(desktop_gone, 30, "the end")
-    return scenario
 
 
 def at_150_percent():
@@ -499,9 +463,6 @@ def main():
     if args.archive:
         scenarios.append(("the release archive, unpacked into a folder with spaces and Cyrillic "
                           "letters", release_archive(args.archive)))
-    shots = os.environ.get("VCONFIG_SCREENSHOTS")
-    if shots:
-        scenarios = [("screenshots of the five pages", screenshots(shots))]
     return run_suite(tools, scenarios, args.only)
 
 

@@ -12,62 +12,22 @@ namespace {
 
 std::string Exe() { return WinPath(VCONFIG_DIST_DIR) + "\\VConfig.exe"; }
 
-// A visible top-level window of the process, by class (nullptr: any) and title (nullptr: any).
-HWND FindProcessWindow(DWORD pid, const char* cls, const char* title) {
-  struct Search { DWORD pid; const char* cls; const char* title; HWND found; } s = {pid, cls, title, nullptr};
+// The process's visible error box.
+HWND FindErrorBox(DWORD pid) {
+  struct Search { DWORD pid; HWND found; } s = {pid, nullptr};
   EnumWindows([](HWND w, LPARAM p) CALLBACK -> BOOL {
     auto* s = reinterpret_cast<Search*>(p);
     DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
     char text[64] = "";
-    if (owner != s->pid || !IsWindowVisible(w)) return TRUE;
-    if (s->cls && (!GetClassNameA(w, text, sizeof text) || lstrcmpA(text, s->cls) != 0)) return TRUE;
-    if (s->title && (GetWindowTextA(w, text, sizeof text), lstrcmpA(text, s->title) != 0)) return TRUE;
-    s->found = w;
-    return FALSE;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == s->pid && IsWindowVisible(w) && GetWindowTextA(w, text, sizeof text) && !lstrcmpA(text, "Error"))
+      s->found = w;
+    return !s->found;
   }, reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
 
-PROCESS_INFORMATION Start(const std::string& folder) {
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi = {};
-  std::string cmd = "\"" + folder + "VConfig.exe\" ignored arguments";
-  CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi);
-  return pi;
-}
-
 }  // namespace
-
-TEST(Program, SecondCopyEndsByItselfAndWritesNothing) {
-  std::string folder = TestFolder() + "copy\\";
-  CreateDirectoryA(folder.c_str(), nullptr);
-  CopyFileA(Exe().c_str(), (folder + "VConfig.exe").c_str(), FALSE);
-  DeleteFileA((folder + "VConfig.ini").c_str());
-  PROCESS_INFORMATION first = Start(folder);
-  ASSERT_NE(first.hProcess, nullptr);
-  HWND window = nullptr;
-  for (int i = 0; i < 300 && !window; ++i, Sleep(100)) window = FindProcessWindow(first.dwProcessId, "obj_Form", nullptr);
-  ASSERT_NE(window, nullptr);
-  HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, "VConfigMutex");
-  EXPECT_NE(mutex, nullptr) << "the mutex exists while the first copy runs";
-  if (mutex) CloseHandle(mutex);
-  PROCESS_INFORMATION second = Start(folder);
-  ASSERT_EQ(WaitForSingleObject(second.hProcess, 30000), WAIT_OBJECT_0);
-  DWORD code = 1;
-  GetExitCodeProcess(second.hProcess, &code);
-  EXPECT_EQ(code, 0u);
-  EXPECT_EQ(WaitForSingleObject(first.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the first copy runs on";
-  EXPECT_EQ(GetFileAttributesA((folder + "VConfig.ini").c_str()), INVALID_FILE_ATTRIBUTES);
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  ASSERT_EQ(WaitForSingleObject(first.hProcess, 30000), WAIT_OBJECT_0);
-  GetExitCodeProcess(first.hProcess, &code);
-  EXPECT_EQ(code, 0u);
-  EXPECT_EQ(GetFileAttributesA((folder + "VConfig.ini").c_str()), INVALID_FILE_ATTRIBUTES)
-      << "closing the window writes nothing";
-  for (HANDLE h : {first.hProcess, first.hThread, second.hProcess, second.hThread}) CloseHandle(h);
-}
 
 TEST(Program, CarriesManifestIconGroupAndVersion) {
   HMODULE exe = LoadLibraryExA(Exe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -143,7 +103,7 @@ TFaultReport RunFault(const char* fault) {
     return report;
   HWND box = nullptr;
   for (int i = 0; i < 300 && !box && WaitForSingleObject(pi.hProcess, 100) == WAIT_TIMEOUT; ++i)
-    box = FindProcessWindow(pi.dwProcessId, nullptr, "Error");
+    box = FindErrorBox(pi.dwProcessId);
   if (box) {
     EnumChildWindows(box, [](HWND child, LPARAM p) CALLBACK -> BOOL {
       char text[128] = "";

@@ -2,7 +2,6 @@
 
 #include "support/test_support.h"
 #include "wincontrols/storage/convert.h"
-#include "wincontrols/storage/inifile.h"
 #include "wincontrols/storage/registry.h"
 
 TEST(Platform, AnsiCodePageIs1251) {
@@ -35,50 +34,6 @@ TEST(Convert, CompareFoldsLatinLettersOnly) {
   EXPECT_GT(CompareTextNoCase("b", "A"), 0);
   std::string folder = ProgramFolder();
   EXPECT_EQ(folder.back(), '\\');
-}
-
-class IniFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    path = TestFolder() + "exchange.ini";
-    DeleteFileA(path.c_str());
-  }
-  std::string path;
-};
-
-TEST_F(IniFileTest, ReadDefaultsEmptyValuesAndNumbers) {
-  WriteFileBytes(path, "[s]\r\nempty=\r\ntwo=2\r\nword=abc\r\nneg=-5\r\nSKIN=x\r\n");
-  TIniFile* ini = NewIniFile(path);
-  ini->Section = "S";
-  EXPECT_EQ(ExchangeStr(ini, "missing", "Classic.vsk"), "Classic.vsk");
-  EXPECT_EQ(ExchangeStr(ini, "empty", "Classic.vsk"), "");
-  EXPECT_EQ(ExchangeStr(ini, "skin", ""), "x") << "names ignore case";
-  EXPECT_TRUE(ExchangeBool(ini, "two", false));
-  EXPECT_FALSE(ExchangeBool(ini, "word", true));
-  EXPECT_EQ(ExchangeInt(ini, "missing", 50), 50);
-  EXPECT_EQ(ExchangeInt(ini, "word", 50), 0);
-  Release(ini);
-}
-
-TEST_F(IniFileTest, WritesKeepEmptyKeysAndReportFailures) {
-  TIniFile* ini = NewIniFile(path);
-  ini->Writing = true;
-  ini->Section = "General";
-  ExchangeStr(ini, "Device", "");
-  ExchangeInt(ini, "Balance", -5);
-  ExchangeBool(ini, "On", true);
-  EXPECT_EQ(ini->WriteFailures, 0);
-  Release(ini);
-  EXPECT_EQ(ReadFileBytes(path), "[General]\r\nDevice=\r\nBalance=-5\r\nOn=1\r\n");
-  // Another program holds the file open without sharing it.
-  HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  TIniFile* locked = NewIniFile(path);
-  locked->Writing = true;
-  locked->Section = "General";
-  ExchangeInt(locked, "Balance", 7);
-  EXPECT_GT(locked->WriteFailures, 0) << "a locked file is reported";
-  Release(locked);
-  CloseHandle(lock);
 }
 
 TEST(Registry, StringValuesOnly) {
