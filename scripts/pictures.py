@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
-"""The README's pictures: the five pages, the hotkey box and the first page at 150 %, in a Wine
-desktop, which draws the window's frame as Windows would. Run inside the test harness
-(scripts/screenshots.sh does all of it). usage: pictures.py BUILD OUTDIR"""
+"""The README's pictures: the five pages and the first page at 150 %, in a Wine desktop, which
+draws the window's frame as Windows would. Run inside the test harness (scripts/screenshots.sh
+does all of it). usage: pictures.py BUILD OUTDIR
+The hotkey box is not among them: with Wine's Tahoma in the prefix, Wine 8 leaves a message
+box of this window unpainted in a Wine desktop (the same box alone paints)."""
 import os
 import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from driver import Holder, Program, Tools, wait_until  # noqa: E402
+from driver import Program, Tools, wait_until  # noqa: E402
 
 
 def shot(path):
@@ -33,12 +35,7 @@ def main(build, out):
     for page in range(5):
         shot(os.path.join(out, f"page-{page}.png"))
         p.keys("Right")
-    # The hotkey box: Ctrl+Shift+F, which another program of this desktop holds, and OK.
-    holder = Holder(tools, "hotkey", "6", "70", desktop=True)
-    p.keys("Left", "Tab", "space", "Tab", "Tab", "space", "Tab", "Tab", "f", "Return")
-    shot(os.path.join(out, "hotkey-box.png"))
-    p.keys("Return")  # Yes: save anyway
-    holder.stop()
+    p.keys("Escape")
     wait_until(desktop_gone, 30, "the end")
     with tools.screen_dpi(144):
         p = Program(tools, tools.folder("pictures-150"), desktop=True)

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Refreshes the README's pictures (the five pages, the hotkey box, the first page at 150 %),
+# Refreshes the README's pictures (the five pages, the first page at 150 %),
 # driving the program with the end-to-end suite's machinery.
 set -euo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
