@@ -1,6 +1,5 @@
 #include "controltools.h"
 
-#include "drawcontext.h"
 #include "gditool.h"
 
 namespace {
@@ -51,7 +50,5 @@ void ApplyFont(TControl* c) {
     SendMessageA(c->fHandle, WM_SETFONT, reinterpret_cast<WPARAM>(GetToolHandle(c->fFont)),
                  IsWindowVisible(c->fHandle));
   }
-  auto* ctx = static_cast<TDrawContext*>(c->fDrawContext);
-  if (ctx && ctx->fFontTool) Assign(ctx->fFontTool, c->fFont);
   c->fOnTextChanged(c);
 }

@@ -9,15 +9,8 @@ TDrawContext* GetDrawContext(TControl* c) {
   if (c->fDrawContext) return static_cast<TDrawContext*>(c->fDrawContext);
   TDrawContext* ctx = NewDrawContext();
   ctx->fOwner = c;
-  if (c->fFont) ctx->fFontTool = Assign(nullptr, c->fFont);
   c->fDrawContext = ctx;
   return ctx;
-}
-
-void TDrawContext::Destroy(bool freeMemory) {
-  Release(fFontTool);
-  fFontTool = nullptr;
-  TRefObject::Destroy(freeMemory);
 }
 
 SIZE TextExtent(TDrawContext* ctx, const char* text, int length) {
@@ -25,7 +18,8 @@ SIZE TextExtent(TDrawContext* ctx, const char* text, int length) {
   // extents, and unlike a window's own context it costs no round trip to the server.
   SIZE size = {0, 0};
   HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = ctx->fFontTool ? SelectObject(dc, GetToolHandle(ctx->fFontTool)) : nullptr;
+  TGdiTool* font = ctx->fOwner ? ctx->fOwner->fFont : nullptr;
+  HGDIOBJ old = font ? SelectObject(dc, GetToolHandle(font)) : nullptr;
   GetTextExtentPoint32A(dc, text ? text : "", text ? length : 0, &size);
   if (old) SelectObject(dc, old);
   DeleteDC(dc);

@@ -1,22 +1,18 @@
 #pragma once
-// A control's drawing context: its font, for measuring text.
+// A control's drawing context: measures text in the control's font.
 #include <windows.h>
 
 #include "../objects/refobject.h"
 
 class TControl;
-class TGdiTool;
 
 class TDrawContext : public TRefObject {
  public:
-  void Destroy(bool freeMemory) override;
-
-  TControl* fOwner;
-  TGdiTool* fFontTool;  // a copy of the owner's font, or none
+  TControl* fOwner;  // its font is the context's; none: the system font
 };
 
 TDrawContext* NewDrawContext();
 // The control's own context, made on first use.
 TDrawContext* GetDrawContext(TControl* c);
-// The size of the text in the context's font.
+// The size of the text in the owner's font, made (or borrowed from its parent) at its DPI.
 SIZE TextExtent(TDrawContext* ctx, const char* text, int length);

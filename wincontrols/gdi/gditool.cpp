@@ -9,8 +9,8 @@ static void MakeFontHandle(TGdiTool* tool) {
   if (tool->fGdiHandle) return;
   LOGFONTA font = tool->fDesc.fLogFont;
   if (tool->fDpi) {
-    font.lfHeight = MulDiv(font.lfHeight, tool->fDpi, 96);
-    font.lfWidth = MulDiv(font.lfWidth, tool->fDpi, 96);
+    font.lfHeight = MulDiv(font.lfHeight, tool->fDpi, kDesignDpi);
+    font.lfWidth = MulDiv(font.lfWidth, tool->fDpi, kDesignDpi);
   }
   tool->fGdiHandle = CreateFontIndirectA(&font);
 }
