@@ -42,6 +42,9 @@ TEST(Program, CarriesManifestIconGroupAndVersion) {
   for (const char* id : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
                          "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
     EXPECT_NE(text.find(std::string("<supportedOS Id=\"{") + id + "}\"/>"), std::string::npos) << id;
+  // DPI-aware per monitor: nothing of the window is stretched.
+  EXPECT_NE(text.find(">true/pm</dpiAware>"), std::string::npos);
+  EXPECT_NE(text.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
   HRSRC group = FindResourceA(exe, "MAINICON", MAKEINTRESOURCEA(14));
   ASSERT_NE(group, nullptr);
   auto* dir = static_cast<const WORD*>(LockResource(LoadResource(exe, group)));
