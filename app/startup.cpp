@@ -5,6 +5,7 @@
 #include "../ui/formrecord.h"
 #include "../ui/hotkeycheck.h"
 #include "../ui/settingsview.h"
+#include "../wincontrols/controls/messagebox.h"
 #include "../wincontrols/dispatch/messageloop.h"
 #include "../wincontrols/storage/convert.h"
 #include "../runtime/benchmarks.h"
@@ -12,7 +13,21 @@
 
 namespace {
 constexpr char kMutexName[] = "VConfigMutex";
+
+// Without a short name the files beside the program are out of the ANSI functions' reach.
+void ReportUnreachableFolder() {
+  TWideText text = TWideText("Программа запущена из папки\r\n") + ProgramFolderName() +
+                   "\r\nв названии которой есть буквы, которых нет в кодировке Windows для "
+                   "программ без Юникода, а короткого имени у папки нет. Настройки в этой папке "
+                   "нельзя ни прочитать, ни сохранить.\r\n\r\nПереместите программу в папку, "
+                   "название которой написано русскими или латинскими буквами.";
+  ShowMessageBox(nullptr, text, kWindowCaption, MB_OK | MB_ICONWARNING);
 }
+
+// Without its windows the program has nothing to work with: it ends as on any fatal fault,
+// having written nothing, instead of waiting for ever with no window to close.
+void EndOnRefusedWindow(TControl*) { RuntimeError(kErrOtherFatal); }
+}  // namespace
 
 void StartupPreparation(TFormRecord* r) {
   // Created once and tested by its result: two copies started together cannot both be first.
@@ -22,7 +37,10 @@ void StartupPreparation(TFormRecord* r) {
   LoadConfigMessage = RegisterWindowMessageA("WM_LOADCONFIG");
   AddAllKeys(r);
   BenchMark("keys");
-  EnumerateSkins(ProgramFolder());
+  bool spelled = true;
+  TText folder = ProgramFolder(&spelled);
+  if (!spelled) ReportUnreachableFolder();
+  EnumerateSkins(folder);
   AddSkinItems(r);
   BenchMark("skins");
   AddTrayActions(r);
@@ -40,11 +58,13 @@ void BuildSettingsWindow(TFormRecord*& record, TControl* parent) {
 
 int RunProgram() {
   InstallRuntimeErrorHandlers();
+  WindowRefusedHook = EndOnRefusedWindow;
   BuildSettingsWindow(FormRecord, nullptr);
   TControl* window = FormRecord->SettingsForm;
   Run(window);
   FormRecord = nullptr;  // released with the window
   KeyCodeList.clear();
   SkinList.clear();
+  DeviceNameList.clear();
   return 0;
 }

@@ -62,7 +62,10 @@ void FormatRuntimeError(char* buf, int code, const void* address) {
 void RuntimeErrorAt(int code, const void* address) {
   char text[64];
   FormatRuntimeError(text, code, address);
-  MessageBoxA(nullptr, text, "Error", MB_OK | MB_ICONHAND | MB_TASKMODAL);
+  wchar_t wide[64];  // ASCII alone
+  for (int i = 0; (wide[i] = static_cast<unsigned char>(text[i])) != 0; ++i) {
+  }
+  MessageBoxW(nullptr, wide, L"Error", MB_OK | MB_ICONHAND | MB_TASKMODAL);
   ExitProcess(static_cast<UINT>(code));
 }
 

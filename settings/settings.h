@@ -56,8 +56,14 @@ TText AutostartCommand();
 
 // The file's values; a missing file, section or key gives the default.
 TSettings ReadSettings(const TText& path);
-// Every key, in the fixed order; false when the file could not be written.
-bool WriteSettings(const TText& path, const TSettings& settings);
+struct TWriteResult {
+  unsigned long error;  // 0, or the Win32 error of the step that failed
+  bool untouched;       // on an error: the file is byte for byte as it was
+};
+// Every key, in the fixed order, into a copy of the file that then takes its place; the keys
+// and sections of others, comments, letter case and order stay as the profile functions leave
+// them. Only a copy whose every key reads back as written is used.
+TWriteResult WriteSettings(const TText& path, const TSettings& settings);
 
 // Whether the Run value starts the tray program beside this one.
 bool ReadAutostart();

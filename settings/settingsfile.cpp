@@ -1,5 +1,6 @@
 // "VConfig.ini": the sections and keys in the one order that loading reads and saving writes.
 #include "../wincontrols/storage/convert.h"
+#include "../wincontrols/storage/filereplace.h"
 #include "../wincontrols/storage/inifile.h"
 #include "settings.h"
 
@@ -50,12 +51,23 @@ TSettings ReadSettings(const TText& path) {
   return settings;
 }
 
-bool WriteSettings(const TText& path, const TSettings& settings) {
+TWriteResult WriteSettings(const TText& path, const TSettings& settings) {
+  TWriteResult result = {0, true};
+  TText file = StartReplacement(path, result.error);
+  if (file.empty()) return result;
   TSettings written = settings;
-  TIniFile* ini = NewIniFile(path);
+  TIniFile* ini = NewIniFile(file);
   ini->Writing = true;
   Exchange(ini, written);
-  bool ok = ini->WriteFailures == 0;
+  FlushIniFile(ini);
+  // Read back from the disk: a write reported as done may not have reached it.
+  ini->Verifying = true;
+  Exchange(ini, written);
+  FlushIniFile(ini);
+  result.error = ini->WriteFailures ? ini->Error : 0;
   Release(ini);
-  return ok;
+  if (!result.error) result.error = FinishReplacement(file, path);
+  if (result.error) AbandonReplacement(file, path);
+  result.untouched = result.error && file != path;
+  return result;
 }

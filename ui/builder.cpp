@@ -156,7 +156,7 @@ void BuildSettingsWindow(TFormRecord*& record, TControl* parent, void (*prepare)
   TFormRecord* r = NewObject<TFormRecord>();
   record = r;
 
-  TControl* form = NewForm(parent, "Vorduna: Настройки");
+  TControl* form = NewForm(parent, kWindowCaption);
   EnableDialogKeys(form);
   r->SettingsForm = form;
   AppMainWindow = form;

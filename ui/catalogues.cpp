@@ -9,6 +9,7 @@
 
 TList<uint16_t> KeyCodeList;
 TList<TSkin> SkinList;
+TList<TText> DeviceNameList;
 
 const char TrayActionNames[kTrayActionCount][24] = {
     "Нет", "Стандартный регулятор*", "Стандартный микшер", "Выкл. / вкл. звук", "Настройки"};
@@ -22,19 +23,19 @@ bool IsNavigationKey(uint32_t code) {
 
 }  // namespace
 
-TText KeyName(uint32_t code) {
+TWideText KeyName(uint32_t code) {
   LPARAM request = static_cast<LPARAM>(MapVirtualKeyA(code, MAPVK_VK_TO_VSC)) << 16;
   // With the extended flag the navigation keys are named, not their keypad twins.
   if (IsNavigationKey(code)) request |= kExtendedKey;
-  if (!request) return TText();
-  char name[256] = {};
-  int n = GetKeyNameTextA(static_cast<LONG>(request), name, sizeof name);
-  return n > 0 ? TText(name) : TText();
+  if (!request) return TWideText();
+  wchar_t name[256];
+  int n = GetKeyNameTextW(static_cast<LONG>(request), name, 256);
+  return TWideText(name, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
 void AddKeyRange(TFormRecord* r, uint32_t first, uint32_t last) {
   for (uint32_t code = first; code <= last; ++code) {
-    TText name = KeyName(code);
+    TWideText name = KeyName(code);
     if (name.empty()) continue;
     KeyCodeList.push_back(static_cast<uint16_t>(code));
     AddItem(r->UpKeyCombo, name);
@@ -51,7 +52,7 @@ void AddAllKeys(TFormRecord* r) {
 
 void ReadSkinStrings(const TText& path, TSkin& skin) {
   static const uint16_t kIds[] = {1, 2};
-  TText strings[2];
+  TWideText strings[2];
   ReadStringResources(path.c_str(), kIds, 2, strings);
   skin.String1 = strings[0];
   skin.String2 = strings[1];
@@ -88,9 +89,17 @@ void AddTrayActions(TFormRecord* r) {
 
 uint32_t MixerDeviceCount() { return mixerGetNumDevs(); }
 
+// A device whose capabilities cannot be read has an empty name.
 TText MixerDeviceName(uint32_t id) {
-  MIXERCAPSA caps = {};  // a device whose capabilities cannot be read has an empty name
+  MIXERCAPSA caps = {};
   mixerGetDevCapsA(id & 0xFFFF, &caps, sizeof caps);
   caps.szPname[MAXPNAMELEN - 1] = 0;
   return caps.szPname;
+}
+
+TWideText MixerDeviceTitle(uint32_t id) {
+  MIXERCAPSW caps = {};
+  mixerGetDevCapsW(id & 0xFFFF, &caps, sizeof caps);
+  caps.szPname[MAXPNAMELEN - 1] = 0;
+  return WideOf(caps.szPname);
 }

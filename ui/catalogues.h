@@ -3,30 +3,38 @@
 #include <cstdint>
 #include "../runtime/list.h"
 #include "../wincontrols/objects/text.h"
+#include "../wincontrols/objects/widetext.h"
 
 class TFormRecord;
 
+// Stored by its file name as the ANSI functions give it; shown by its own strings.
 struct TSkin {
   TText FileName;
-  TText String1;
-  TText String2;
+  TWideText String1;
+  TWideText String2;
 };
 
 // Entry i stands for item i + 1 of each hotkey key list (item 0 is "Нет").
 extern TList<uint16_t> KeyCodeList;
 // Entry i stands for item i of SkinCombo.
 extern TList<TSkin> SkinList;
+// Entry i is the stored name of the device of item i + 1 of DeviceCombo.
+extern TList<TText> DeviceNameList;
 
 constexpr int kTrayActionCount = 5;
 extern const char TrayActionNames[kTrayActionCount][24];
 
-TText KeyName(uint32_t code);
+// The key's name as the keyboard layout gives it, in its own characters.
+TWideText KeyName(uint32_t code);
 void AddKeyRange(TFormRecord* r, uint32_t first, uint32_t last);
 void AddAllKeys(TFormRecord* r);
 void EnumerateSkins(const TText& folder);
 void AddSkinItems(TFormRecord* r);
 void AddTrayActions(TFormRecord* r);
 uint32_t MixerDeviceCount();
+// The name the tray program compares: the ANSI function's, in the system's code page.
 TText MixerDeviceName(uint32_t id);
+// The same name in its own characters, as it is shown.
+TWideText MixerDeviceTitle(uint32_t id);
 // Two strings of a skin file, read as data: the file's code never runs.
 void ReadSkinStrings(const TText& path, TSkin& skin);

@@ -83,6 +83,9 @@ class TFormRecord : public TRefObject {
 
 extern TFormRecord* FormRecord;
 
+// The window's caption, also the title of its boxes.
+constexpr char kWindowCaption[] = "Vorduna: Настройки";
+
 // Page indexes of SettingsTabs
 enum TSettingsPage { kGeneralPage, kViewPage, kMousePage, kHotkeysPage, kAboutPage };
 

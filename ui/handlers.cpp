@@ -4,8 +4,10 @@
 
 #include "../runtime/library.h"
 #include "../settings/settings.h"
+#include "../wincontrols/controls/messagebox.h"
 #include "../wincontrols/controls/operations.h"
 #include "../wincontrols/storage/convert.h"
+#include "../wincontrols/storage/inifile.h"
 #include "about.h"
 #include "formrecord.h"
 #include "hotkeycheck.h"
@@ -32,30 +34,47 @@ void OpenAddress(const TText& address) {
   auto execute = LookUpFunction<TShellExecute>(LoadSystemLibrary("shell32.dll"), "ShellExecuteA");
   if (execute) execute(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
-constexpr unsigned kFileFailed = 1, kAutostartFailed = 2;
-
-void ReportSaveFailure(TFormRecord* r, unsigned failure) {
-  TText text;
-  if (failure & kFileFailed)
-    text += "Не удалось записать настройки в файл\r\n" + SettingsFilePath() +
-            "\r\nПроверьте, что файл и его папка доступны для записи.\r\n";
-  if (failure & kAutostartFailed) text += "Не удалось изменить автозагрузку программы в реестре.\r\n";
-  text += "Окно остаётся открытым, чтобы изменения не пропали.";
-  MessageBoxA(r->SettingsForm->fHandle, text.c_str(), "Vorduna: Настройки", MB_OK | MB_ICONERROR);
+// What went wrong with the file, in the system's own words (and the user's language).
+TWideText FileFailureReason(const TWriteResult& written) {
+  TWideText why;
+  if (written.error == kErrNotVerified) {
+    why = "Записанное не совпало с прочитанным: возможно, на диске не хватает места.\r\n";
+  } else {
+    wchar_t* text = nullptr;
+    if (FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER |
+                           FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, written.error, 0,
+                       reinterpret_cast<wchar_t*>(&text), 0, nullptr)) {
+      why = WideOf(text);
+      LocalFree(text);
+    } else {
+      why = "Ошибка " + IntToText(static_cast<int32_t>(written.error)) + ".\r\n";
+    }
+  }
+  return written.untouched ? why + "Файл остался прежним.\r\n" : why;
 }
 
-// What the window shows goes into the file and the Run value, then the tray program is told,
-// also when not all of it could be written. True when everything was.
+void ReportSaveFailure(TFormRecord* r, const TWriteResult* file, bool autostartFailed) {
+  TWideText text;
+  if (file)
+    text = "Не удалось записать настройки в файл\r\n" + SystemText(SettingsFilePath()) + "\r\n" +
+           FileFailureReason(*file);
+  if (autostartFailed) text += "Не удалось изменить автозагрузку программы в реестре.\r\n";
+  text += "Окно остаётся открытым, чтобы изменения не пропали.";
+  ShowMessageBox(r->SettingsForm, text, kWindowCaption, MB_OK | MB_ICONERROR);
+}
+
+// What the window shows goes into the file and the Run value. The tray program is told only
+// when the file was replaced: otherwise it would reload what it already has. True when
+// everything was written.
 bool ApplySettings(TFormRecord* r) {
   TSettings settings = CollectSettings(r);
   if (!ConfirmHotkeys(r, settings)) return false;
-  unsigned failure = 0;
-  if (WriteSettings(SettingsFilePath(), settings)) HoldHotkeys(settings.Hotkeys);  // reloaded
-  else failure |= kFileFailed;
-  if (!WriteAutostart(settings.Autostart)) failure |= kAutostartFailed;
-  SendReloadNotice();
-  if (failure) ReportSaveFailure(r, failure);
-  return failure == 0;
+  TWriteResult file = WriteSettings(SettingsFilePath(), settings);
+  if (!file.error) HoldHotkeys(settings.Hotkeys);  // reloaded
+  bool autostartFailed = !WriteAutostart(settings.Autostart);
+  if (!file.error) SendReloadNotice();
+  if (file.error || autostartFailed) ReportSaveFailure(r, file.error ? &file : nullptr, autostartFailed);
+  return !file.error && !autostartFailed;
 }
 
 }  // namespace

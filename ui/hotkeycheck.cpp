@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "../wincontrols/controls/messagebox.h"
 #include "../wincontrols/controls/navigation.h"
 #include "../wincontrols/controls/operations.h"
 #include "catalogues.h"
@@ -38,7 +39,7 @@ void HoldHotkeys(const THotkey (&held)[kHotkeyCount]) {
   for (int i = 0; i < kHotkeyCount; ++i) HeldHotkeys[i] = held[i];
 }
 
-TText HotkeyText(const THotkey& key) {
+TWideText HotkeyText(const THotkey& key) {
   TText text;
   if (key.mods & kModCtrl) text += "Ctrl+";
   if (key.mods & kModAlt) text += "Alt+";
@@ -50,7 +51,7 @@ TText HotkeyText(const THotkey& key) {
 bool ConfirmHotkeys(TFormRecord* r, const TSettings& settings) {
   THotkeyGroups groups = HotkeyGroups(r);
   const THotkey* chosen = settings.Hotkeys;
-  TText conflicts;
+  TWideText conflicts;
   int first = -1;
   for (int i = 0; i < kHotkeyCount; ++i) {
     if (!chosen[i].code) continue;
@@ -67,10 +68,9 @@ bool ConfirmHotkeys(TFormRecord* r, const TSettings& settings) {
     if (first < 0) first = i;
   }
   if (first < 0) return true;
-  TText text = "Некоторые горячие клавиши не будут работать:\r\n\r\n" + conflicts +
-               "\r\nВсё равно сохранить настройки?";
-  if (MessageBoxA(r->SettingsForm->fHandle, text.c_str(), "Vorduna: Настройки",
-                  MB_YESNO | MB_ICONWARNING) == IDYES)
+  TWideText text = "Некоторые горячие клавиши не будут работать:\r\n\r\n" + conflicts +
+                   "\r\nВсё равно сохранить настройки?";
+  if (ShowMessageBox(r->SettingsForm, text, kWindowCaption, MB_YESNO | MB_ICONWARNING) == IDYES)
     return true;
   SetCurIndex(r->SettingsTabs, kHotkeysPage);
   SetFocused(groups[first].combo, true);

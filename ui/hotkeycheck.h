@@ -2,6 +2,7 @@
 // Before saving: a hotkey that another program holds, or that two groups share, would not
 // work, because the tray program could not register it. The user is told and may go back.
 #include "../settings/settings.h"
+#include "../wincontrols/objects/widetext.h"
 
 class TFormRecord;
 
@@ -15,4 +16,4 @@ void HoldHotkeys(const THotkey (&held)[kHotkeyCount]);
 bool ConfirmHotkeys(TFormRecord* r, const TSettings& settings);
 
 // The combination as the user sees it: "Ctrl+Alt+Shift+Win+" as set, then the key's name.
-TText HotkeyText(const THotkey& key);
+TWideText HotkeyText(const THotkey& key);

@@ -11,11 +11,14 @@ namespace {
 constexpr int kPrimaryDevice = 0;
 constexpr int kPageCount = 5;
 
+// Shown in its own characters, stored and matched as the ANSI function names it.
 void ShowDevice(TFormRecord* r, const TText& stored) {
+  DeviceNameList.clear();
   uint32_t count = MixerDeviceCount();
   for (uint32_t id = 0; id < count; ++id) {
     TText name = MixerDeviceName(id);
-    AddItem(r->DeviceCombo, name);
+    AddItem(r->DeviceCombo, MixerDeviceTitle(id));
+    DeviceNameList.push_back(TText(name));
     // Exact match; with several equal names the last one wins.
     if (name == stored) SetCurIndex(r->DeviceCombo, static_cast<int>(id) + 1);
   }
@@ -61,6 +64,12 @@ THotkey ShowHotkey(const THotkeyControls& h, const THotkey& stored) {
   if (stored.mods & kModShift) SetChecked(h.shift, true);
   if (stored.mods & kModWin) SetChecked(h.win, true);
   return THotkey{stored.code, stored.mods & (kModAlt | kModCtrl | kModShift | kModWin)};
+}
+
+TText SelectedDevice(TFormRecord* r) {
+  int index = GetCurIndex(r->DeviceCombo);
+  if (index <= kPrimaryDevice || static_cast<size_t>(index) > DeviceNameList.size()) return TText();
+  return DeviceNameList[index - 1];
 }
 
 TText SelectedSkinFile(TFormRecord* r) {
@@ -114,7 +123,7 @@ void ShowSettings(TFormRecord* r, const TSettings& s, THotkey (&held)[kHotkeyCou
 
 TSettings CollectSettings(TFormRecord* r) {
   TSettings s;
-  s.Device = GetCurIndex(r->DeviceCombo) != kPrimaryDevice ? GetText(r->DeviceCombo) : TText();
+  s.Device = SelectedDevice(r);
   s.Balance = TextToInt(GetText(r->BalanceEdit));
   s.Steps = TextToInt(GetText(r->StepCombo));
   s.Skin = SelectedSkinFile(r);

@@ -113,8 +113,8 @@ bool IsDirectory(uint32_t entry) { return (entry & 0x80000000u) != 0; }
 
 }  // namespace
 
-bool ReadStringResources(const char* path, const uint16_t* ids, int count, TText* out) {
-  for (int i = 0; i < count; ++i) out[i].clear();
+bool ReadStringResources(const char* path, const uint16_t* ids, int count, TWideText* out) {
+  for (int i = 0; i < count; ++i) out[i] = TWideText();
   TFile file(path);
   TSection section;
   uint32_t root = 0;
@@ -149,14 +149,8 @@ bool ReadStringResources(const char* path, const uint16_t* ids, int count, TText
     if (!p || end - p < 2) continue;
     uint32_t len = U16(p);
     if (static_cast<uint32_t>(end - p - 2) / 2 < len) continue;
-    char text[kSkinStringMax + 1];
-    wchar_t wide[kSkinStringMax];
     if (len > kSkinStringMax) len = kSkinStringMax;
-    memcpy(wide, p + 2, 2 * len);
-    int n = len ? WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(len), text, kSkinStringMax,
-                                      nullptr, nullptr)
-                : 0;
-    out[i] = TText(text, n > 0 ? static_cast<size_t>(n) : 0);
+    memcpy(out[i].Room(len), p + 2, 2 * len);
     any = true;
   }
   return any;

@@ -103,17 +103,19 @@ class Tools:
         self.tools = os.path.abspath(tools_dir)
         self.dist = os.path.abspath(dist_dir)
         self.work = os.path.abspath(work_dir)
+        self.utf8 = False  # the automation client reads texts in UTF-16 and prints UTF-8
 
-    def wine(self, *args, timeout=60, check_rc=False):
+    def wine(self, *args, timeout=60, check_rc=False, env=None):
         r = subprocess.run([WINE, *args], capture_output=True, timeout=timeout,
-                           stdin=subprocess.DEVNULL)
+                           stdin=subprocess.DEVNULL, env=env)
         if check_rc and r.returncode != 0:
             raise Failure(f"{args[0]} {' '.join(args[1:2])} failed: {r.returncode}")
         return r
 
     def probe(self, *args):
-        r = self.wine(os.path.join(self.tools, "probe.exe"), *[str(a) for a in args])
-        return r.returncode, r.stdout.decode(ENC, "replace")
+        env = dict(os.environ, PROBE_UTF8="1") if self.utf8 else None
+        r = self.wine(os.path.join(self.tools, "probe.exe"), *[str(a) for a in args], env=env)
+        return r.returncode, r.stdout.decode("utf-8" if self.utf8 else ENC, "replace")
 
     def folder(self, name, ini=None, skins=True, exe=True):
         """A program folder of its own: the executable, the sample skins, a settings file."""
@@ -229,7 +231,7 @@ class Holder:
 class Program:
     """One run of VConfig.exe from its folder."""
 
-    def __init__(self, tools, folder, desktop=False):
+    def __init__(self, tools, folder, desktop=False, locale=None):
         self.tools = tools
         self.folder = folder
         # In a Wine desktop the window gets the frame Windows would draw (there is no window
@@ -237,10 +239,13 @@ class Program:
         # Windows of another desktop are out of the automation client's reach, so there only
         # keys and the screen serve. (explorer hands the program over and ends at once.)
         self.desktop = desktop
+        # A locale of its own gives it another ANSI code page: C.UTF-8 that of an English
+        # Windows (1252).
         start = ["explorer", "/desktop=VConfig,800x600"] if desktop else []
+        env = dict(os.environ, LANG=locale, LC_ALL=locale) if locale else None
         self.proc = _track(subprocess.Popen([WINE, *start, os.path.join(folder, "VConfig.exe")], cwd=folder,
                                      stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.PIPE))
+                                     stderr=subprocess.PIPE, env=env))
         self.stderr = b""
 
     @property
@@ -288,6 +293,10 @@ class Program:
 
     def items(self, name):
         rc, out = self.tools.probe("items", ID[name])
+        return out.splitlines()
+
+    def tabs(self):
+        rc, out = self.tools.probe("tabs")
         return out.splitlines()
 
     def box(self):

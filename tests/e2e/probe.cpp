@@ -18,6 +18,10 @@
 //   probe answer [yes|no]      presses OK, or Yes or No, in that message box
 //   probe close                WM_CLOSE to the settings window
 //   probe sysclose             what the window's close button sends (SC_CLOSE)
+//   probe tabs                 the texts of the tab control's tabs, one per line
+// Texts are read with the ANSI messages and printed in this process's code page; with
+// PROBE_UTF8 set in the environment they are read with the wide ones and printed in UTF-8,
+// whatever the code page of either program.
 // Exit code 0 on success, 1 when the window or control is missing, 2 on bad arguments.
 #include <windows.h>
 #include <commctrl.h>
@@ -32,7 +36,9 @@ namespace {
 const char kCaption[] = "Vorduna: Настройки";
 
 HWND FindForm() {
-  HWND w = FindWindowA("obj_Form", kCaption);
+  wchar_t caption[64] = L"";
+  MultiByteToWideChar(1251, 0, kCaption, -1, caption, 64);
+  HWND w = FindWindowW(L"obj_Form", caption);
   return w && IsWindowVisible(w) ? w : nullptr;
 }
 
@@ -46,7 +52,20 @@ HWND FindControl(HWND form, int id) {
   return s.found;
 }
 
+bool gUtf8 = false;
+
+std::string Printed(const wchar_t* w) {
+  char buf[4096] = "";
+  WideCharToMultiByte(gUtf8 ? CP_UTF8 : CP_ACP, 0, w, -1, buf, sizeof buf, nullptr, nullptr);
+  return buf;
+}
+
 std::string Text(HWND w) {
+  if (gUtf8) {
+    wchar_t wide[1024] = L"";
+    SendMessageW(w, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide));
+    return Printed(wide);
+  }
   char buf[1024] = "";
   SendMessageA(w, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
   return buf;
@@ -58,9 +77,26 @@ std::string ItemText(HWND combo, int index) {
   if (len < 0) return std::string();
   std::wstring w(static_cast<size_t>(len) + 1, L'\0');
   SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&w[0]));
-  char buf[2048] = "";
-  WideCharToMultiByte(CP_ACP, 0, w.c_str(), -1, buf, sizeof buf, nullptr, nullptr);
-  return buf;
+  return Printed(w.c_str());
+}
+
+// A tab's text lives in the other process: the item and its buffer are lent there.
+std::string TabText(HWND tabs, int index) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(tabs, &pid);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return std::string();
+  struct TLent { TCITEMW item; wchar_t text[256]; } lent = {};
+  auto* remote = static_cast<TLent*>(VirtualAllocEx(process, nullptr, sizeof lent, MEM_COMMIT, PAGE_READWRITE));
+  lent.item.mask = TCIF_TEXT;
+  lent.item.pszText = remote->text;
+  lent.item.cchTextMax = 256;
+  WriteProcessMemory(process, remote, &lent, sizeof lent, nullptr);
+  SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&remote->item));
+  ReadProcessMemory(process, remote, &lent, sizeof lent, nullptr);
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return Printed(lent.text);
 }
 
 bool IsCombo(const char* cls) { return strstr(cls, "COMBOBOX") || strstr(cls, "ComboBox"); }
@@ -144,6 +180,7 @@ long KernelHandles(DWORD pid) {
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
+  gUtf8 = GetEnvironmentVariableA("PROBE_UTF8", nullptr, 0) > 0;
   std::string cmd = argv[1];
   HWND form = FindForm();
   if (!form) {
@@ -208,7 +245,7 @@ int main(int argc, char** argv) {
     printf("owner=%s\n", owner == form ? "form" : "other");
     return 0;
   }
-  if (cmd == "page" && argc == 3) {
+  if ((cmd == "page" && argc == 3) || cmd == "tabs") {
     HWND tabs = nullptr;
     EnumChildWindows(form, [](HWND w, LPARAM p) CALLBACK -> BOOL {
       char cls[64] = "";
@@ -217,6 +254,11 @@ int main(int argc, char** argv) {
       return !IsTab(cls);
     }, reinterpret_cast<LPARAM>(&tabs));
     if (!tabs) return 1;
+    if (cmd == "tabs") {
+      int n = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+      for (int i = 0; i < n; ++i) printf("%s\n", TabText(tabs, i).c_str());
+      return 0;
+    }
     // Moving the focus of a tab control without buttons selects the tab, with the
     // TCN_SELCHANGING and TCN_SELCHANGE notifications of a click.
     SendMessageA(tabs, TCM_SETCURFOCUS, atoi(argv[2]), 0);

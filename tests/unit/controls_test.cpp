@@ -101,6 +101,18 @@ TEST(Ops, TextCheckAndEnabled) {
   TControl* edit = NewEdit(f.form, 0);
   EXPECT_TRUE(IsEnabled(edit));
   EXPECT_EQ(ItemCount(edit), 0) << "an edit has no items";
+  // Every byte of the upper half goes to a window as its Windows-1251 letter and comes back.
+  TText upper;
+  for (int b = 0x80; b <= 0xFF; ++b) upper += static_cast<char>(b);
+  GetHandle(edit);
+  SetText(edit, upper);
+  wchar_t shown[130] = L"";
+  GetWindowTextW(edit->fHandle, shown, 130);
+  EXPECT_EQ(shown[0x40], L'А') << "0xC0 is shown as the Cyrillic A, whatever the system's code page";
+  EXPECT_EQ(GetText(edit), upper);
+  TControl* combo = NewComboBox(f.form, 0);
+  AddItem(combo, upper);
+  EXPECT_EQ(GetItemText(combo, 0), upper);
 }
 
 TEST(Constructors, StylesAndIdentifiers) {

@@ -84,6 +84,7 @@ struct TFaultReport {
   std::string text;
   DWORD exitCode = 0;
   uintptr_t moduleBase = 0, moduleEnd = 0;
+  uintptr_t faultsBegin = 0, faultsEnd = 0;  // where the trigger's faulting functions lie
 };
 
 // Runs the fault trigger, reads the error box it shows, answers it and collects the exit code.
@@ -101,7 +102,9 @@ TFaultReport RunFault(const char* fault) {
   STARTUPINFOA si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
-  std::string cmd = "\"" + exe + "\" " + fault;
+  std::string where = TestFolder() + "fault-where.txt";
+  DeleteFileA(where.c_str());
+  std::string cmd = "\"" + exe + "\" " + fault + " \"" + where + "\"";
   if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
     return report;
   HWND box = nullptr;
@@ -120,6 +123,10 @@ TFaultReport RunFault(const char* fault) {
   GetExitCodeProcess(pi.hProcess, &report.exitCode);
   CloseHandle(pi.hProcess);
   CloseHandle(pi.hThread);
+  std::string range = ReadFileBytes(where);
+  char* end = nullptr;
+  report.faultsBegin = static_cast<uintptr_t>(strtoull(range.c_str(), &end, 16));
+  report.faultsEnd = static_cast<uintptr_t>(strtoull(end, nullptr, 16));
   return report;
 }
 
@@ -137,20 +144,30 @@ uintptr_t ParseAddress(const std::string& text, int code) {
 }  // namespace
 
 TEST(RuntimeErrors, EachFatalFaultShowsItsNumberAndAddressAndExitsWithIt) {
-  struct { const char* fault; int code; bool inImage; } cases[] = {
-      {"new", 203, true}, {"text", 203, true}, {"vector", 203, true}, {"object", 203, true},
-      {"access", 216, true}, {"handler", 216, true},
-      {"stack", 202, true}, {"divide", 200, true}, {"other", 217, false}};
+  // Where: the fault's own function, the program's image (a run-time error raised by the
+  // program's code, or the stack probe that the deepest call runs), or anywhere (raised by the
+  // system).
+  enum { kFaultFunction, kImage, kAnywhere };
+  struct { const char* fault; int code; int where; } cases[] = {
+      {"new", 203, kImage}, {"text", 203, kImage}, {"vector", 203, kImage}, {"object", 203, kImage},
+      {"access", 216, kFaultFunction}, {"handler", 216, kFaultFunction},
+      {"stack", 202, kImage}, {"divide", 200, kFaultFunction}, {"other", 217, kAnywhere},
+      {"window", 217, kImage}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.fault);
     TFaultReport r = RunFault(c.fault);
     EXPECT_EQ(r.exitCode, static_cast<DWORD>(c.code));
     uintptr_t address = ParseAddress(r.text, c.code);
     EXPECT_NE(address, 0u) << "box text: \"" << r.text << "\"";
-    if (c.inImage) {
+    if (c.where == kImage) {
       // The fault happened in the program's own code, so that is where the address points.
       EXPECT_GE(address, r.moduleBase);
       EXPECT_LT(address, r.moduleEnd);
+    } else if (c.where == kFaultFunction) {
+      // Not the handler's own address: the faulting instruction's.
+      ASSERT_LT(r.faultsBegin, r.faultsEnd);
+      EXPECT_GT(address, r.faultsBegin);
+      EXPECT_LT(address, r.faultsEnd);
     }
   }
   TFaultReport clean = RunFault("none");
@@ -161,12 +178,12 @@ TEST(RuntimeErrors, EachFatalFaultShowsItsNumberAndAddressAndExitsWithIt) {
 namespace {
 
 // What the system's loader reads from the same file, for comparison.
-std::string LoadedString(const std::string& path, UINT id) {
+std::wstring LoadedString(const std::string& path, UINT id) {
   HMODULE lib = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  char buf[255] = "";
-  int n = lib ? LoadStringA(lib, id, buf, sizeof buf) : 0;
+  wchar_t buf[255] = L"";
+  int n = lib ? LoadStringW(lib, id, buf, 255) : 0;
   if (lib) FreeLibrary(lib);
-  return std::string(buf, n > 0 ? n : 0);
+  return std::wstring(buf, n > 0 ? n : 0);
 }
 
 }  // namespace
@@ -179,8 +196,8 @@ TEST(Skins, StringsReadFromTheFileMatchTheLoader) {
     SCOPED_TRACE(path);
     TSkin skin;
     ReadSkinStrings(path, skin);
-    EXPECT_EQ(std::string(skin.String1), LoadedString(path, 1));
-    EXPECT_EQ(std::string(skin.String2), LoadedString(path, 2));
+    EXPECT_EQ(std::wstring(skin.String1.c_str()), LoadedString(path, 1));
+    EXPECT_EQ(std::wstring(skin.String2.c_str()), LoadedString(path, 2));
     EXPECT_FALSE(skin.String1.empty());
   }
   TSkin lonely;

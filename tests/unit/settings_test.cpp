@@ -108,7 +108,7 @@ TEST_F(Store, DefaultsAndTheFileThatSavingMakesOfThem) {
   EXPECT_EQ(Fields(defaults),
             "Device= Balance=50 Steps=5000 Skin=Classic.vsk BalloonHint=0 Tray=1 Ctrl=0 Alt=0 "
             "Shift=0 Click=1 DClick=2 MClick=3 Key=0+0 Key=0+0 Key=0+0 TabIndex=0 Autostart=0");
-  EXPECT_TRUE(WriteSettings(path, defaults));
+  EXPECT_EQ(WriteSettings(path, defaults).error, 0u);
   EXPECT_EQ(ReadFileBytes(path), kDefaultFile) << "every key in the fixed order, the hotkeys as HotKeys";
 }
 
@@ -123,7 +123,7 @@ TEST_F(Store, OddValuesLetterCaseAndSixteenBitSteps) {
       << "names in any letter case; the low 16 bits of 70536; an empty value is not the default; "
          "a value that is not a number is 0, a boolean other than 0 is true";
   s.Steps = 70000;
-  EXPECT_TRUE(WriteSettings(path, s));
+  EXPECT_EQ(WriteSettings(path, s).error, 0u);
   std::string file = ReadFileBytes(path);
   EXPECT_NE(file.find("steps=70000\r\nBalance=-5\r\nDevice=Speakers (USB)\r\n"), std::string::npos)
       << "written whole, the keys as they were: " << file;
@@ -149,7 +149,9 @@ TEST_F(Store, AutostartValueWithoutLatinCaseAndAnUnwritableFile) {
 
   Write("[General]\r\nBalance=7\r\n");
   HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  EXPECT_FALSE(WriteSettings(path, TSettings())) << "a file that cannot be written is told";
+  TWriteResult locked = WriteSettings(path, TSettings());
+  EXPECT_EQ(locked.error, static_cast<DWORD>(ERROR_SHARING_VIOLATION)) << "a file that cannot be written is told";
+  EXPECT_TRUE(locked.untouched);
   CloseHandle(lock);
   EXPECT_EQ(ReadFileBytes(path), "[General]\r\nBalance=7\r\n");
 }
@@ -346,14 +348,27 @@ int ScreenDpi() {
 
 int AtDpi(int length, int dpi) { return MulDiv(length, dpi, 96); }
 
+// A text of the table (Windows-1251) as the window should hold it, whatever the system's code page.
+std::wstring Shown(const char* text) {
+  wchar_t wide[256] = L"";
+  MultiByteToWideChar(1251, 0, text, -1, wide, 256);
+  return wide;
+}
+
+std::wstring WindowText(HWND w) {
+  wchar_t wide[256] = L"";
+  GetWindowTextW(w, wide, 256);
+  return wide;
+}
+
 // The text as the window's font at that DPI measures it, with a font of the test's own.
-SIZE Measured(const TText& text, int dpi, bool bold) {
+SIZE Measured(const std::wstring& text, int dpi, bool bold) {
   HDC dc = CreateCompatibleDC(nullptr);
   HFONT font = CreateFontA(-AtDpi(11, dpi), 0, 0, 0, bold ? FW_BOLD : 0, 0, 0, 0, DEFAULT_CHARSET,
                            0, 0, 0, 0, "Tahoma");
   HGDIOBJ old = SelectObject(dc, font);
   SIZE size = {0, 0};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
   SelectObject(dc, old);
   DeleteObject(font);
   DeleteDC(dc);
@@ -385,6 +400,10 @@ std::string Layout(TFormRecord* r) {
 }  // namespace
 
 TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
+  // Run again under the code page of an English Windows (the CTest entry layout_cp1252).
+  if (const char* acp = getenv("VCONFIG_EXPECT_ACP")) {
+    ASSERT_EQ(GetACP(), static_cast<UINT>(atoi(acp)));
+  }
   Build();
   ASSERT_EQ(sizeof kRows / sizeof kRows[0], 60u) << "the 60 controls of the window";
   // At 96 DPI the table's numbers are pixels; at another DPI they are scaled (rounding: +-1).
@@ -406,7 +425,7 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
     EXPECT_NEAR(b.top, AtDpi(e.top, dpi), slack);
     // An automatic size is the text in the window's font plus the kind's room around it.
     SIZE extent = {0, 0};
-    if (e.width == kAuto) extent = Measured(GetText(c), dpi, e.field == &R::TitleLabel);
+    if (e.width == kAuto) extent = Measured(WindowText(w), dpi, e.field == &R::TitleLabel);
     int extraW = AtDpi(e.kind == kCheck ? 24 : 1, dpi), extraH = AtDpi(e.kind == kCheck ? 6 : 1, dpi);
     if (e.width != kAny) {
       EXPECT_NEAR(b.right - b.left, e.width == kAuto ? extent.cx + extraW : AtDpi(e.width, dpi), slack);
@@ -419,6 +438,7 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
     }
     if (e.text) {
       EXPECT_EQ(GetText(c), e.text);
+      EXPECT_TRUE(WindowText(w) == Shown(e.text)) << "the window holds the text in its own letters";
     }
     LONG style = GetWindowLongA(w, GWL_STYLE), ex = GetWindowLongA(w, GWL_EXSTYLE);
     EXPECT_EQ(style & (WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN), WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);

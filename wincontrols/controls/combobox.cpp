@@ -16,7 +16,7 @@ bool AskHook(TControl* owner, TMsg& msg, LRESULT& result) {
 
 LRESULT CallPrevious(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto prev = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kPrevProc));
-  return prev ? CallWindowProcA(prev, hwnd, message, wParam, lParam) : 0;
+  return prev ? CallWindowProcW(prev, hwnd, message, wParam, lParam) : 0;
 }
 
 // Esc or Enter while the list is open: close it; Esc also takes back what was picked in it.
@@ -30,7 +30,7 @@ bool CloseOpenList(TControl* combo, WPARAM key) {
 
 LRESULT CALLBACK InnerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   TControl* combo = ControlOf(GetParent(hwnd));
-  if (!combo) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (!combo) return DefWindowProcW(hwnd, message, wParam, lParam);
   TMsg msg = {combo->fHandle, message, wParam, lParam};
   LRESULT result = 0;
   if (AskHook(AppMainWindow, msg, result)) return result;
@@ -53,7 +53,7 @@ LRESULT CALLBACK InnerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 void SubclassComboInnerWindows(TControl* combo) {
   for (HWND child = GetWindow(combo->fHandle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    LONG_PTR prev = SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(InnerWndProc));
+    LONG_PTR prev = SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(InnerWndProc));
     SetPropA(child, kPrevProc, reinterpret_cast<HANDLE>(prev));
   }
 }

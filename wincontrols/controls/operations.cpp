@@ -14,7 +14,7 @@
 
 namespace {
 
-LPARAM TextParam(const TText& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
+LPARAM TextParam(const TWideText& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
 
 void Fire(TControl* c, const TNotifyEvent& ev) {
   if (ev.IsSet()) ev.code(ev.data, c);
@@ -32,14 +32,12 @@ TText GetItemText(TControl* c, int index) {
   if (!k.MsgGetItemLength) return TText();
   int length = static_cast<int>(Perform(c, k.MsgGetItemLength, index, 0));
   if (length <= 0) return TText();
-  TText buffer;
-  buffer.resize(static_cast<size_t>(length));
-  Perform(c, k.MsgGetItemText, index, reinterpret_cast<LPARAM>(&buffer[0]));
-  buffer.resize(strlen(buffer.c_str()));
-  return buffer;
+  TWideText item;
+  Perform(c, k.MsgGetItemText, index, reinterpret_cast<LPARAM>(item.Room(static_cast<size_t>(length))));
+  return NarrowText(WideOf(item.c_str()));
 }
 
-void SetItemText(TControl* c, int index, const TText& text) {
+void SetItemText(TControl* c, int index, const TWideText& text) {
   const TKindTable& k = c->fKind;
   if (k.MsgDeleteItem) {
     int current = GetCurIndex(c);
@@ -51,17 +49,17 @@ void SetItemText(TControl* c, int index, const TText& text) {
   }
 }
 
-int AddItem(TControl* c, const TText& text) {
+int AddItem(TControl* c, const TWideText& text) {
   if (c->fKind.MsgAddItem) {
     int result = static_cast<int>(Perform(c, c->fKind.MsgAddItem, 0, TextParam(text)));
     if (ItemCount(c) == 1) SelectItem(c, 0);  // the first item of an empty list is current
     return result;
   }
-  SetText(c, GetText(c) + text);
+  SetText(c, GetText(c) + NarrowText(text));
   return 0;
 }
 
-int InsertItem(TControl* c, int index, const TText& text) {
+int InsertItem(TControl* c, int index, const TWideText& text) {
   if (!c->fKind.MsgInsertItem) return -1;
   return static_cast<int>(Perform(c, c->fKind.MsgInsertItem, index, TextParam(text)));
 }

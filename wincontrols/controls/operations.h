@@ -2,12 +2,15 @@
 // Operations on controls: one set for every kind, through the kind table.
 #include "../gdi/controltools.h"
 #include "../objects/control.h"
+#include "../objects/widetext.h"
 
 int ItemCount(TControl* c);
+// Items travel as UTF-16: a text of the program (Windows-1251) becomes one on its way in, and
+// one from the system (a key's name, a device's) goes in as it is.
 TText GetItemText(TControl* c, int index);
-void SetItemText(TControl* c, int index, const TText& text);
-int AddItem(TControl* c, const TText& text);
-int InsertItem(TControl* c, int index, const TText& text);
+void SetItemText(TControl* c, int index, const TWideText& text);
+int AddItem(TControl* c, const TWideText& text);
+int InsertItem(TControl* c, int index, const TWideText& text);
 void DeleteItem(TControl* c, int index);
 LPARAM GetItemData(TControl* c, int index);
 void SetItemData(TControl* c, int index, LPARAM value);

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "../dispatch/dispatch.h"
+#include "../objects/widetext.h"
 #include "constructors.h"
 #include "geometry.h"
 #include "navigation.h"
@@ -18,19 +19,20 @@ TControl* InsertPage(TControl* tabs, int index, const char* text) {
   TControl* page = NewPanel(tabs);
   SetAlign(page, alClient);
   SetVisibleExplicit(page, GetCurIndex(tabs) < 0);
-  TCITEMA item = {};
+  TWideText caption(text ? text : "");
+  TCITEMW item = {};
   item.mask = TCIF_TEXT | TCIF_PARAM;
-  item.pszText = const_cast<char*>(text ? text : "");
+  item.pszText = const_cast<wchar_t*>(caption.c_str());
   item.lParam = reinterpret_cast<LPARAM>(page);
-  Perform(tabs, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
+  Perform(tabs, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
   Perform(tabs, WM_SIZE, 0, 0);
   return page;
 }
 
 TControl* GetPage(TControl* tabs, int index) {
-  TCITEMA item = {};
+  TCITEMW item = {};
   item.mask = TCIF_PARAM;
-  if (!Perform(tabs, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item))) return nullptr;
+  if (!Perform(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item))) return nullptr;
   return reinterpret_cast<TControl*>(item.lParam);
 }
 

@@ -8,14 +8,14 @@
 
 bool ProcessMessage() {
   MSG msg;
-  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
   bool answer = msg.message != 0;
   if (msg.message == WM_QUIT) {
     Terminated = true;
     return answer;
   }
   TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchMessageW(&msg);
   return answer;
 }
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "../../runtime/library.h"
+#include "../objects/widetext.h"
 #include "dispatch.h"
 #include "globals.h"
 
@@ -60,14 +61,14 @@ bool TWindowControl::MakeWindow() {
     }
     return true;
   }
+  // Unicode windows: what they show does not pass through the system's ANSI code page.
   HINSTANCE module = GetModuleHandleA(nullptr);
-  WNDCLASSA wc = {};
+  WNDCLASSW wc = {};
   wc.style = fClassStyle;
   wc.lpfnWndProc = fBaseWndProc;
   wc.hInstance = module;
-  char className[64];
-  lstrcpynA(className, ClassName(this).c_str(), sizeof className);
-  bool superclass = fBaseClassName && GetClassInfoA(module, fBaseClassName, &wc);
+  TWideText className(ClassName(this));
+  bool superclass = fBaseClassName && GetClassInfoW(module, TWideText(fBaseClassName).c_str(), &wc);
   if (superclass) {
     wc.hInstance = module;
     wc.style &= kClassStyleMask;
@@ -75,13 +76,13 @@ bool TWindowControl::MakeWindow() {
   if (!fBaseWndProc) fBaseWndProc = wc.lpfnWndProc;
   HWND parent = ParentHandle(this, true);
   if (!parent && (fStyle & WS_CHILD)) return false;
-  WNDCLASSA existing;
-  if (!GetClassInfoA(module, className, &existing)) {
+  WNDCLASSW existing;
+  if (!GetClassInfoW(module, className.c_str(), &existing)) {
     // A superclass keeps its base's cursor. (LoadCursorA costs Wine a look at the display set-up.)
     if (!superclass) wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.lpszClassName = className;
+    wc.lpszClassName = className.c_str();
     wc.lpfnWndProc = SharedWndProc;
-    if (!RegisterClassA(&wc)) return false;
+    if (!RegisterClassW(&wc)) return false;
   }
   int x = fBoundsRect.left, y = fBoundsRect.top;
   if (!fIsChild && !(fPosChanged & (kLeftChanged | kTopChanged))) x = y = CW_USEDEFAULT;
@@ -89,16 +90,21 @@ bool TWindowControl::MakeWindow() {
   if (w == 0) w = CW_USEDEFAULT;
   if (h == 0) h = CW_USEDEFAULT;
   CreatingControl = this;
-  fHandle = CreateWindowExA(fExStyle, className, fText.c_str(), fStyle, x, y, w, h, parent,
+  fHandle = CreateWindowExW(fExStyle, className.c_str(), TWideText(fText).c_str(), fStyle, x, y, w, h, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(fCtlId)), module,
                             nullptr);
+  CreatingControl = nullptr;
+  // Refused: no children of a window that is not there (each would ask for it again).
+  if (!fHandle) {
+    if (WindowRefusedHook) WindowRefusedHook(this);
+    return false;
+  }
   // Focus rectangles and keyboard cues are always shown.
   SendMessageA(fHandle, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-  CreatingControl = nullptr;
-  if (fHandle && ControlOf(fHandle) != this) BindControl(fHandle, this);  // bound by its first message
+  if (ControlOf(fHandle) != this) BindControl(fHandle, this);  // bound by its first message
   if (!fIsChild) {
     SendMessageA(fHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(GetIcon(this)));
-    int dpi = fHandle ? WindowDpi(fHandle) : kDesignDpi;
+    int dpi = WindowDpi(fHandle);
     if (DpiChangeHook) DpiChangeHook(this, dpi);
     else fDpi = static_cast<uint16_t>(dpi);
   }

@@ -58,8 +58,8 @@ bool IsMainWindow(TControl* c) {
 
 LRESULT CallDefault(TControl* c, TMsg& msg) {
   if (c->fBaseWndProc)
-    return CallWindowProcA(c->fBaseWndProc, c->fHandle, msg.message, msg.wParam, msg.lParam);
-  return DefWindowProcA(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+    return CallWindowProcW(c->fBaseWndProc, c->fHandle, msg.message, msg.wParam, msg.lParam);
+  return DefWindowProcW(msg.hwnd, msg.message, msg.wParam, msg.lParam);
 }
 
 LRESULT TWindowControl::HandleMessage(TMsg& msg) {
@@ -119,7 +119,7 @@ LRESULT CALLBACK SharedWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
   }
   if (!c) {
     if (AppMainWindow) return AppMainWindow->HandleMessage(msg);
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   ++c->fMsgDepth;
   LRESULT result = c->HandleMessage(msg);

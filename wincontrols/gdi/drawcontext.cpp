@@ -1,6 +1,7 @@
 #include "drawcontext.h"
 
 #include "../objects/control.h"
+#include "../objects/widetext.h"
 #include "gditool.h"
 
 TDrawContext* NewDrawContext() { return NewObject<TDrawContext>(); }
@@ -20,7 +21,8 @@ SIZE TextExtent(TDrawContext* ctx, const char* text, int length) {
   HDC dc = CreateCompatibleDC(nullptr);
   TGdiTool* font = ctx->fOwner ? ctx->fOwner->fFont : nullptr;
   HGDIOBJ old = font ? SelectObject(dc, GetToolHandle(font)) : nullptr;
-  GetTextExtentPoint32A(dc, text ? text : "", text ? length : 0, &size);
+  TWideText wide(TText(text ? text : "", text ? static_cast<size_t>(length) : 0));
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
   if (old) SelectObject(dc, old);
   DeleteDC(dc);
   return size;

@@ -6,6 +6,7 @@ void NoControlProc(TControl*) {}
 // Empty until the floors above fill them: the program then has no data to set up at start.
 TControlProc RealignHook;
 TControlProc FontApplyHook;
+TControlProc WindowRefusedHook;
 void (*InheritToolsHook)(TControl* c, TControl* parent);
 void (*DpiChangeHook)(TControl* form, int dpi);
 
@@ -44,7 +45,7 @@ void TControl::InitWithParent(TControl* parent) {
 bool TControl::MakeWindow() { return false; }
 
 LRESULT TControl::HandleMessage(TMsg& msg) {
-  return DefWindowProcA(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+  return DefWindowProcW(msg.hwnd, msg.message, msg.wParam, msg.lParam);
 }
 
 TControl* InitControl(TControl* c, TControl* parent, const char* baseClassName, bool sunken) {
@@ -168,7 +169,7 @@ HWND GetHandle(TControl* c) {
 }
 
 LRESULT Perform(TControl* c, UINT message, WPARAM wParam, LPARAM lParam) {
-  return SendMessageA(GetHandle(c), message, wParam, lParam);
+  return SendMessageW(GetHandle(c), message, wParam, lParam);
 }
 
 RECT ClientRect(TControl* c) {

@@ -164,6 +164,10 @@ extern TControlProc FontApplyHook;  // the first font tool switches it on
 // A new child takes copies of its parent's font and brush (switched on by the first font tool).
 extern void (*InheritToolsHook)(TControl* c, TControl* parent);
 
+// A window the system would not make (the quota of window objects, a full desktop heap, a
+// hook): MakeWindow then answers false. A program that cannot go on without it ends here.
+extern TControlProc WindowRefusedHook;
+
 // A top-level window moved to a screen of another DPI: its controls are placed again, and their
 // fonts and sizes made anew. Until the placement code installs itself only fDpi is set.
 extern void (*DpiChangeHook)(TControl* form, int dpi);

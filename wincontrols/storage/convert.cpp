@@ -43,12 +43,28 @@ int CompareTextNoCase(const TText& a, const TText& b) {
   return static_cast<int>(ca) - static_cast<int>(cb);
 }
 
-TText ProgramFolder() {
-  char path[MAX_PATH] = {};
-  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+TWideText ProgramFolderName() {
+  wchar_t path[MAX_PATH] = {};
+  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
   if (n >= MAX_PATH) n = MAX_PATH - 1;
-  TText folder(path, n);
-  size_t slash = folder.rfind('\\');
-  if (slash != TText::npos) folder.resize(slash + 1);
-  return folder;
+  while (n && path[n - 1] != L'\\') --n;
+  return TWideText(path, n);
+}
+
+TText ProgramFolder(bool* spelled) {
+  TWideText folder = ProgramFolderName();
+  TText ansi;
+  bool ok = ToSystemText(folder.c_str(), ansi);
+  if (!ok) {
+    // The short name is ASCII where the volume makes short names at all.
+    wchar_t shortPath[MAX_PATH];
+    DWORD n = GetShortPathNameW(folder.c_str(), shortPath, MAX_PATH);
+    TText shortAnsi;
+    if (n && n < MAX_PATH && ToSystemText(shortPath, shortAnsi)) {
+      ansi = shortAnsi;
+      ok = true;
+    }
+  }
+  if (spelled) *spelled = ok;
+  return ansi;
 }

@@ -7,11 +7,37 @@
 namespace {
 constexpr DWORD kStrBufferSize = 4096;
 
+void Fail(TIniFile* ini, DWORD error) {
+  if (!ini->WriteFailures++) ini->Error = error;
+}
+
+// What reading gives for a value written as text: without the blanks around it, and without
+// the quotes around it.
+TText AsRead(const TText& text) {
+  size_t first = 0, end = text.size();
+  while (first < end && (text[first] == ' ' || text[first] == '\t')) ++first;
+  while (end > first && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+  if (end - first >= 2 && (text[first] == '"' || text[first] == '\'') && text[end - 1] == text[first]) {
+    ++first;
+    --end;
+  }
+  return text.substr(first, end - first);
+}
+
+void Verify(TIniFile* ini, const char* key, const TText& text) {
+  char buffer[kStrBufferSize];
+  // A default that no written value is: a missing key never passes.
+  DWORD n = GetPrivateProfileStringA(ini->Section.c_str(), key, "\x01", buffer, kStrBufferSize,
+                                     ini->FileName.c_str());
+  if (TText(buffer, n) != AsRead(text)) Fail(ini, kErrNotVerified);
+}
+
 void Write(TIniFile* ini, const char* key, const TText& text) {
+  if (!key) key = "";
+  if (ini->Verifying) return Verify(ini, key, text);
   // Empty texts go as "", never as null: a null value would delete the key.
-  if (!WritePrivateProfileStringA(ini->Section.c_str(), key ? key : "", text.c_str(),
-                                  ini->FileName.c_str()))
-    ++ini->WriteFailures;
+  if (!WritePrivateProfileStringA(ini->Section.c_str(), key, text.c_str(), ini->FileName.c_str()))
+    Fail(ini, GetLastError());
 }
 }  // namespace
 
@@ -19,6 +45,11 @@ TIniFile* NewIniFile(const TText& fileName) {
   TIniFile* ini = NewObject<TIniFile>();
   ini->FileName = fileName;
   return ini;
+}
+
+void FlushIniFile(TIniFile* ini) {
+  // Answers false by design.
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini->FileName.c_str());
 }
 
 void TIniFile::Destroy(bool freeMemory) {

@@ -1,0 +1,17 @@
+#pragma once
+// A file rewritten whole or not at all. The new content goes into a copy of the file beside
+// it, and only a copy that was written and checked takes the file's place, in one step: a full
+// disk, a power cut or a write that fails half-way leaves the old file as it was.
+#include <windows.h>
+
+#include "../objects/text.h"
+
+// Where to write the new content of path: a fresh copy of it (or a new empty file when there
+// is no file yet), or path itself where the folder refuses new files but the file may be
+// written. Empty, with the error, when neither can be written (the file read-only, a folder,
+// held open by another program, or no room for the copy).
+TText StartReplacement(const TText& path, DWORD& error);
+// Puts what was written in the place of path; 0 or the error.
+DWORD FinishReplacement(const TText& written, const TText& path);
+// Removes a copy that is not to be used.
+void AbandonReplacement(const TText& written, const TText& path);
