@@ -16,11 +16,10 @@ constexpr char kMutexName[] = "VConfigMutex";
 
 // Without a short name the files beside the program are out of the ANSI functions' reach.
 void ReportUnreachableFolder() {
-  TWideText text = TWideText("Программа запущена из папки\r\n") + ProgramFolderName() +
-                   "\r\nв названии которой есть буквы, которых нет в кодировке Windows для "
-                   "программ без Юникода, а короткого имени у папки нет. Настройки в этой папке "
-                   "нельзя ни прочитать, ни сохранить.\r\n\r\nПереместите программу в папку, "
-                   "название которой написано русскими или латинскими буквами.";
+  TWideText text = TWideText("В названии папки\r\n") + ProgramFolderName() +
+                   "\r\nесть буквы, которых нет в кодировке Windows, а короткого имени у неё нет: "
+                   "настройки в ней нельзя ни прочитать, ни сохранить.\r\nПереместите программу "
+                   "в папку с русским или латинским названием.";
   ShowMessageBox(nullptr, text, kWindowCaption, MB_OK | MB_ICONWARNING);
 }
 

@@ -36,19 +36,13 @@ void OpenAddress(const TText& address) {
 }
 // What went wrong with the file, in the system's own words (and the user's language).
 TWideText FileFailureReason(const TWriteResult& written) {
-  TWideText why;
-  if (written.error == kErrNotVerified) {
-    why = "Записанное не совпало с прочитанным: возможно, на диске не хватает места.\r\n";
-  } else {
-    wchar_t* text = nullptr;
-    if (FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER |
-                           FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, written.error, 0,
-                       reinterpret_cast<wchar_t*>(&text), 0, nullptr)) {
-      why = WideOf(text);
-      LocalFree(text);
-    } else {
-      why = "Ошибка " + IntToText(static_cast<int32_t>(written.error)) + ".\r\n";
-    }
+  TWideText why = "Записанное не совпало с прочитанным: возможно, на диске не хватает места.\r\n";
+  wchar_t* text = nullptr;
+  if (written.error != kErrNotVerified &&
+      FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, written.error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr)) {
+    why = WideOf(text);
+    LocalFree(text);
   }
   return written.untouched ? why + "Файл остался прежним.\r\n" : why;
 }

@@ -5,15 +5,24 @@
 namespace {
 constexpr UINT kTextCodePage = 1251;  // the program's texts, never the system's CP_ACP
 
+// A byte is at most one unit.
 TWideText Widen(UINT codePage, const TText& text) {
-  if (text.empty()) return TWideText();
-  int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  TText units;
-  units.resize(static_cast<size_t>(n > 0 ? n : 0) * 2);
-  if (n > 0)
-    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
-                        reinterpret_cast<wchar_t*>(&units[0]), n);
-  return TWideText(reinterpret_cast<const wchar_t*>(units.data()), units.size() / 2);
+  TWideText wide;
+  int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
+                              wide.Room(text.size()), static_cast<int>(text.size()));
+  wide.Cut(n > 0 ? static_cast<size_t>(n) : 0);
+  return wide;
+}
+
+// A unit is at most two bytes (a double-byte code page). usedDefault, when given, tells whether
+// a character had to become '?'.
+TText Narrow(UINT codePage, DWORD flags, const wchar_t* text, int length, BOOL* usedDefault) {
+  TText bytes;
+  if (length <= 0) return bytes;
+  bytes.resize(static_cast<size_t>(length) * 2);
+  int n = WideCharToMultiByte(codePage, flags, text, length, &bytes[0], length * 2, nullptr, usedDefault);
+  bytes.resize(n > 0 ? static_cast<size_t>(n) : 0);
+  return bytes;
 }
 }  // namespace
 
@@ -44,8 +53,8 @@ wchar_t* TWideText::Room(size_t n) {
 }
 
 void TWideText::Cut(size_t n) {
-  if (n >= size()) return;
   if (!n) return fUnits.clear();
+  if (n >= size()) return;
   fUnits.resize(n * 2 + 1);
   fUnits[n * 2] = 0;
 }
@@ -64,14 +73,7 @@ bool operator==(const TWideText& a, const TWideText& b) {
   return true;
 }
 
-TText NarrowText(const wchar_t* text, int length) {
-  if (length <= 0) return TText();
-  int n = WideCharToMultiByte(kTextCodePage, 0, text, length, nullptr, 0, nullptr, nullptr);
-  TText bytes;
-  bytes.resize(static_cast<size_t>(n > 0 ? n : 0));
-  if (n > 0) WideCharToMultiByte(kTextCodePage, 0, text, length, &bytes[0], n, nullptr, nullptr);
-  return bytes;
-}
+TText NarrowText(const wchar_t* text, int length) { return Narrow(kTextCodePage, 0, text, length, nullptr); }
 
 TWideText SystemText(const TText& ansi) { return Widen(CP_ACP, ansi); }
 
@@ -80,11 +82,6 @@ bool ToSystemText(const wchar_t* text, TText& ansi) {
   // UTF-8 as the system's code page spells everything, and takes neither.
   BOOL usedDefault = FALSE;
   bool utf8 = GetACP() == CP_UTF8;
-  DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-  BOOL* used = utf8 ? nullptr : &usedDefault;
-  int n = WideCharToMultiByte(CP_ACP, flags, text, -1, nullptr, 0, nullptr, used);
-  ansi.resize(static_cast<size_t>(n > 1 ? n : 1));
-  if (n > 0) WideCharToMultiByte(CP_ACP, flags, text, -1, &ansi[0], n, nullptr, used);
-  ansi.resize(ansi.size() - 1);  // the terminating NUL
-  return n > 0 && !usedDefault;
+  ansi = Narrow(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, text, lstrlenW(text), utf8 ? nullptr : &usedDefault);
+  return !usedDefault;
 }

@@ -5,21 +5,6 @@ constexpr char kCopySuffix[] = ".new";
 constexpr int kTries = 5;
 constexpr DWORD kRetryPauseMs = 100;
 
-// A virus scanner or a sync client may hold the file for a moment: such a step is tried again
-// a few times within half a second.
-template <class TStep>
-bool Retrying(TStep step) {
-  for (int i = 1;; ++i) {
-    if (step()) return true;
-    DWORD error = GetLastError();
-    bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
-                error == ERROR_UNABLE_TO_REMOVE_REPLACED || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT;
-    if (!held || i == kTries) return false;
-    Sleep(kRetryPauseMs);
-    SetLastError(error);
-  }
-}
-
 bool MakeEmptyFile(const TText& path) {
   HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                          nullptr);
@@ -52,8 +37,7 @@ TText StartReplacement(const TText& path, DWORD& error) {
   TText copy = path + kCopySuffix;
   SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileA(copy.c_str());
-  bool made = exists ? Retrying([&] { return CopyFileA(path.c_str(), copy.c_str(), FALSE) != 0; })
-                     : MakeEmptyFile(copy);
+  bool made = exists ? CopyFileA(path.c_str(), copy.c_str(), FALSE) != 0 : MakeEmptyFile(copy);
   if (made) return copy;
   error = GetLastError();
   DeleteFileA(copy.c_str());
@@ -70,14 +54,20 @@ DWORD FinishReplacement(const TText& written, const TText& path) {
   if (written == path) return 0;
   FlushToDisk(written);
   bool exists = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-  // ReplaceFile keeps the old file's attributes and security; a new file is simply renamed.
-  bool done = Retrying([&] {
-    return exists ? ReplaceFileA(path.c_str(), written.c_str(), nullptr,
-                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
-                  : MoveFileExA(written.c_str(), path.c_str(),
-                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-  });
-  return done ? 0 : GetLastError();
+  // A virus scanner or a sync client may hold the file for a moment: tried again a few times
+  // within half a second.
+  for (int i = 1;; ++i) {
+    // ReplaceFile keeps the old file's attributes and security; a new file is simply renamed.
+    if (exists ? ReplaceFileA(path.c_str(), written.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                              nullptr, nullptr)
+               : MoveFileExA(written.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return 0;
+    DWORD error = GetLastError();
+    bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                error == ERROR_UNABLE_TO_REMOVE_REPLACED || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT;
+    if (!held || i == kTries) return error;
+    Sleep(kRetryPauseMs);
+  }
 }
 
 void AbandonReplacement(const TText& written, const TText& path) {
