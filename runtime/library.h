@@ -13,3 +13,7 @@ F LookUpFunction(HMODULE library, const char* name) {
 
 // A library of the system folder, loaded on first need; never one beside the program.
 HMODULE LoadSystemLibrary(const char* fileName);
+
+// COM on this thread, set up once (a single-threaded apartment), for the shell and for screen
+// readers; ole32 comes in with the first call.
+void UseCom();

@@ -1,5 +1,6 @@
 // The settings window: every control, in creation order (also the Tab order).
 #include "../runtime/benchmarks.h"
+#include "../wincontrols/controls/accessible.h"
 #include "../wincontrols/controls/constructors.h"
 #include "../wincontrols/controls/geometry.h"
 #include "../wincontrols/controls/navigation.h"
@@ -21,6 +22,32 @@ constexpr int kDefault = 0;   // the constructor's default
 constexpr uint32_t kListCombo = coDropDownList | coNoIntegralHeight;
 constexpr uint32_t kEditCombo = coNoIntegralHeight;
 constexpr COLORREF kLinkColor = 0xFF0000;  // pure blue
+
+// Pure blue, or in a high-contrast scheme the scheme's own colour for links (blue on black is
+// hard to read).
+COLORREF LinkColor() {
+  HIGHCONTRASTW scheme = {sizeof scheme, 0, nullptr};
+  bool high = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof scheme, &scheme, 0) &&
+              (scheme.dwFlags & HCF_HIGHCONTRASTON);
+  return high ? kSystemColor | COLOR_HOTLIGHT : kLinkColor;
+}
+
+// A scheme switched while the window is open.
+bool SchemeChangeHandler(TControl*, TMsg& msg, LRESULT&) {
+  if (msg.message == WM_SYSCOLORCHANGE || msg.message == WM_SETTINGCHANGE)
+    for (TControl* link : {FormRecord->MailLinkLabel, FormRecord->WebLinkLabel}) SetToolColor(GetFont(link), LinkColor());
+  return false;
+}
+
+// Each list and the edit, named for a screen reader by its group's title or by the label it
+// stands beside.
+typedef TControl* TFormRecord::*TField;
+constexpr TField kNamed[][2] = {
+    {&TFormRecord::DeviceCombo, &TFormRecord::DeviceGroup},   {&TFormRecord::BalanceEdit, &TFormRecord::BalanceGroup},
+    {&TFormRecord::StepCombo, &TFormRecord::StepGroup},       {&TFormRecord::SkinCombo, &TFormRecord::SkinGroup},
+    {&TFormRecord::ClickCombo, &TFormRecord::ClickLabel},     {&TFormRecord::DClickCombo, &TFormRecord::DClickLabel},
+    {&TFormRecord::MClickCombo, &TFormRecord::MClickLabel},   {&TFormRecord::UpKeyCombo, &TFormRecord::UpKeyGroup},
+    {&TFormRecord::DownKeyCombo, &TFormRecord::DownKeyGroup}, {&TFormRecord::MuteKeyCombo, &TFormRecord::MuteKeyGroup}};
 
 // Position, size, then the window (SetUnicodeFormat creates it).
 TControl* Place(TControl* c, int left, int top, int width, int height) {
@@ -60,7 +87,7 @@ TControl* Button(TControl* parent, const char* text, int left) {
 
 TControl* Link(TControl* parent, const char* text, int left, int top) {
   TControl* c = Label(parent, text, left, top);
-  SetToolColor(GetFont(c), kLinkColor);
+  SetToolColor(GetFont(c), LinkColor());
   SetControlCursor(c, LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
   return c;
 }
@@ -193,6 +220,9 @@ void BuildSettingsWindow(TFormRecord*& record, TControl* parent, void (*prepare)
   SetHeight(r->BalanceSpin, 19);
   SetWidth(r->BalanceEdit, 32);
   SetWidth(r->BalanceSpin, 16);
+
+  for (const auto& named : kNamed) SetAccessibleName(r->*named[0], (r->*named[1])->fText);
+  AttachProc(form, SchemeChangeHandler);
 
   SetCurIndex(r->SettingsTabs, kAboutPage);
   BringToFront(GetPage(r->SettingsTabs, kAboutPage));

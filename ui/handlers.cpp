@@ -1,6 +1,5 @@
 // What the settings window does when the user works with it.
 #include <windows.h>
-#include <objbase.h>
 
 #include "../runtime/library.h"
 #include "../settings/settings.h"
@@ -18,19 +17,13 @@ constexpr int32_t kMaxBalance = 100;
 constexpr size_t kMaxBalanceDigits = 3;
 
 typedef HINSTANCE(WINAPI* TShellExecute)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-typedef HRESULT(WINAPI* TCoInitializeEx)(void*, DWORD);
 
 // The shell library comes in with the first link click: loading it (and all it brings) at
 // start-up would cost every run of the program, and most never open a link. The shell may hand
 // the address to a handler that it starts through COM (the mail apps of current Windows are
 // such), so COM is set up on this thread first, once, as the shell asks of its callers.
 void OpenAddress(const TText& address) {
-  static bool comReady;
-  if (!comReady) {
-    comReady = true;
-    auto init = LookUpFunction<TCoInitializeEx>(LoadSystemLibrary("ole32.dll"), "CoInitializeEx");
-    if (init) init(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  }
+  UseCom();
   auto execute = LookUpFunction<TShellExecute>(LoadSystemLibrary("shell32.dll"), "ShellExecuteA");
   if (execute) execute(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -295,6 +295,18 @@ class Program:
         rc, out = self.tools.probe("items", ID[name])
         return out.splitlines()
 
+    def unlike(self, picture):
+        """How many pixels of the window, as the screen shows it now (a bare Xvfb draws no
+        frame), differ from a picture of it."""
+        rc, rect = self.tools.probe("window")
+        x0, y0, x1, y1 = [int(v) for v in rect.split(",")]
+        xwd = subprocess.run(["xwd", "-root", "-silent"], capture_output=True, check=True).stdout
+        shot = os.path.join(self.tools.work, "window.png")
+        subprocess.run(["convert", "xwd:-", "-crop", f"{x1 - x0}x{y1 - y0}+{x0}+{y0}", "+repage", shot],
+                       input=xwd, check=True)
+        r = subprocess.run(["compare", "-metric", "AE", shot, picture, "null:"], capture_output=True, text=True)
+        return int(float(r.stderr.split()[0])) if r.stderr.split() and r.returncode in (0, 1) else -1
+
     def tabs(self):
         rc, out = self.tools.probe("tabs")
         return out.splitlines()

@@ -8,8 +8,8 @@ import shutil
 import sys
 import zipfile
 
-from driver import (run_suite, DEFAULT_FILE, ENC, Holder, Peer, Program, Tools, check, wait_until,
-                    well_formed, winpath)
+from driver import (run_suite, DEFAULT_FILE, ENC, NAME, Holder, Peer, Program, Tools, check,
+                    wait_until, well_formed, winpath)
 
 tools = None
 
@@ -444,6 +444,52 @@ def english_code_page():
         tools.utf8 = False
 
 
+# Each list and the edit: the name a screen reader gives it, its group's title or its label.
+NAMED = {"DeviceCombo": "Устройство для управления", "BalanceEdit": "Баланс каналов",
+         "StepCombo": "Шаг изменения громкости", "SkinCombo": "Скин индикатора в трее",
+         "ClickCombo": "Одиночный клик:", "DClickCombo": "Двойной клик:",
+         "MClickCombo": "Средняя кнопка:", "UpKeyCombo": "Увеличить громкость",
+         "DownKeyCombo": "Уменьшить громкость", "MuteKeyCombo": "Выкл. / вкл. звук"}
+REFERENCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "reference")
+
+
+def screen_reader():
+    """What a screen reader reads (MSAA, as NVDA and JAWS ask), the underlined letters, and
+    pages drawn pixel for pixel as before the names came (reference/, made by the program of
+    that time). Today's program named the hotkey lists "Нет", and Alt+П did nothing."""
+    folder = tools.folder("screen-reader")
+    peer = Peer(tools, folder, os.path.join(folder, "VConfig.ini"))
+    p = Program(tools, folder).wait_ready()
+    for page in range(5):
+        p.page(page)
+        picture = os.path.join(REFERENCE, f"page-{page}.png")
+        wait_until(lambda: p.unlike(picture) == 0, 10, f"page {page} drawn as before ({p.unlike(picture)})")
+    out = tools.wine(os.path.join(tools.tools, "msaa.exe")).stdout.decode("utf-8")
+    rows = {NAME[int(f[0])]: f for f in (line.split("\t") for line in out.splitlines())
+            if int(f[0]) in NAME}
+    for name, label in NAMED.items():
+        role = "2a" if name == "BalanceEdit" else "2e"  # editable text, combo box
+        f = rows[name]
+        check((f[2], f[3], f[6], f[7]) == (label, role, "Static", label),
+              f"{name}: name, role, the label before it: {f[2:8]}")
+    shortcuts = [rows[b][4] for b in ("OkButton", "CancelButton", "ApplyButton")]
+    check(shortcuts == ["Alt+O", "Alt+О", "Alt+П"], f"shortcuts {shortcuts}")
+    # The tab list is named by its tabs on Windows (Wine reads it as a nameless client).
+    unnamed = [n for n, f in rows.items() if f[8] == "1" and not f[2] and n != "SettingsTabs"]
+    check(not unnamed, f"focusable without a name: {unnamed}")
+    p.page(0)
+    p.focus_x()
+    p.keys("Tab", "Tab")
+    p.wait_focus("StepCombo")  # in its edit field
+    p.keys("alt+z")  # no such letter: default processing, as before
+    p.keys("alt+Cyrillic_pe")  # Применить
+    wait_until(lambda: peer.notices() == 1, 10, "Alt+П to apply")
+    check(p.proc.poll() is None, "Alt+Z did nothing, Alt+П left the window open")
+    p.keys("alt+Cyrillic_o")  # Отмена, not OK (Latin O)
+    check(p.wait_exit() == 0, "Alt+О cancels")
+    check(peer.notices() == 1, "and writes nothing more")
+
+
 def release_archive(archive):
     def scenario():
         with zipfile.ZipFile(archive) as z:
@@ -505,6 +551,8 @@ def main():
         ("a hotkey set twice is named in the box", hotkey_repeated),
         ("under the code page of an English Windows: the same texts, the same file",
          english_code_page),
+        ("a screen reader names every list and the edit; the underlined letters work",
+         screen_reader),
     ]
     if args.archive:
         scenarios.append(("the release archive, unpacked into a folder with spaces and Cyrillic "

@@ -235,6 +235,67 @@ TEST_F(SettingsWindow, MailLinkSetsUpComBeforeTheShellTakesTheAddress) {
   if (SUCCEEDED(again)) CoUninitialize();
 }
 
+namespace {
+
+// Windows reports a high-contrast scheme through SystemParametersInfo; Wine 8 never does. Here
+// the test answers for the system: the import that the program's code calls is pointed at it.
+bool gHighContrast;
+BOOL WINAPI AnswerHighContrast(UINT action, UINT, void* param, UINT) {
+  if (action != SPI_GETHIGHCONTRAST) return FALSE;
+  static_cast<HIGHCONTRASTW*>(param)->dwFlags = gHighContrast ? HCF_HIGHCONTRASTON : 0;
+  return TRUE;
+}
+
+// Every call of this program to the function at from goes to to.
+void RedirectImports(void* from, void* to) {
+  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  auto* desc = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
+      base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+  for (; desc->Name; ++desc)
+    for (auto* slot = reinterpret_cast<void**>(base + desc->FirstThunk); *slot; ++slot)
+      if (*slot == from) {
+        DWORD old;
+        VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old);
+        *slot = to;
+        VirtualProtect(slot, sizeof *slot, old, &old);
+      }
+}
+
+// The colour the link is drawn in, as it answers its parent's colour request.
+COLORREF LinkPaint(TControl* link) {
+  HDC dc = GetDC(link->fHandle);
+  SendMessageW(link->fHandle, kReflectedCtlColorBase + WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+               reinterpret_cast<LPARAM>(link->fHandle));
+  COLORREF color = GetTextColor(dc);
+  ReleaseDC(link->fHandle, dc);
+  return color;
+}
+
+}  // namespace
+
+TEST_F(SettingsWindow, LinksFollowAHighContrastScheme) {
+  auto* real = reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SystemParametersInfoW"));
+  auto* answer = reinterpret_cast<void*>(AnswerHighContrast);
+  RedirectImports(real, answer);
+  gHighContrast = true;
+  Build();
+  EXPECT_EQ(LinkPaint(r->WebLinkLabel), GetSysColor(COLOR_HOTLIGHT)) << "started in a high-contrast scheme";
+  SetCurIndex(r->SettingsTabs, kAboutPage);
+  r->SettingsForm->MakeWindow();  // shown, and painted
+  Pump();
+  gHighContrast = false;
+  SendMessageW(r->SettingsForm->fHandle, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  RECT dirty;
+  EXPECT_TRUE(GetUpdateRect(r->MailLinkLabel->fHandle, &dirty, FALSE)) << "repainted";
+  EXPECT_EQ(LinkPaint(r->MailLinkLabel), RGB(0, 0, 255)) << "pure blue again";
+  gHighContrast = true;
+  SendMessageW(r->SettingsForm->fHandle, WM_SYSCOLORCHANGE, 0, 0);
+  EXPECT_EQ(LinkPaint(r->WebLinkLabel), GetSysColor(COLOR_HOTLIGHT)) << "switched while open";
+  RedirectImports(answer, real);  // back to the system
+  gHighContrast = false;
+}
+
 TEST_F(SettingsWindow, BalanceTextRule) {
   Build();
   SetText(r->BalanceEdit, "150");

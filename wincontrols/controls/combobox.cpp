@@ -21,10 +21,10 @@ LRESULT CallPrevious(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 // Esc or Enter while the list is open: close it; Esc also takes back what was picked in it.
 bool CloseOpenList(TControl* combo, WPARAM key) {
-  if ((key != VK_ESCAPE && key != VK_RETURN) || !SendMessageA(combo->fHandle, CB_GETDROPPEDSTATE, 0, 0))
+  if ((key != VK_ESCAPE && key != VK_RETURN) || !SendMessageW(combo->fHandle, CB_GETDROPPEDSTATE, 0, 0))
     return false;
-  SendMessageA(combo->fHandle, CB_SHOWDROPDOWN, FALSE, 0);
-  if (key == VK_ESCAPE) SendMessageA(combo->fHandle, CB_SETCURSEL, combo->fDropDownIndex, 0);
+  SendMessageW(combo->fHandle, CB_SHOWDROPDOWN, FALSE, 0);
+  if (key == VK_ESCAPE) SendMessageW(combo->fHandle, CB_SETCURSEL, combo->fDropDownIndex, 0);
   return true;
 }
 
@@ -83,7 +83,7 @@ bool ComboHandler(TControl* combo, TMsg& msg, LRESULT& result) {
   if (msg.message == kReflectedCommand) {
     switch (HIWORD(msg.wParam)) {
       case CBN_SELCHANGE:
-        PostMessageA(combo->fHandle, kReflectedCommand, MAKEWPARAM(0, kDeferredSelChange), 0);
+        PostMessageW(combo->fHandle, kReflectedCommand, MAKEWPARAM(0, kDeferredSelChange), 0);
         break;
       case CBN_DROPDOWN:
         combo->fDroppedDown = true;

@@ -2,6 +2,7 @@
 
 #include "../dispatch/dispatch.h"
 #include "../dispatch/globals.h"
+#include "../objects/widetext.h"
 
 void SetFocused(TControl* c, bool focused) {
   if (!focused || !c->fTabStop) return;
@@ -102,7 +103,33 @@ bool FormFocusHandler(TControl* form, TMsg& msg, LRESULT&) {
   return true;
 }
 
-// The application main window's message hook: Enter and Escape reach the form's buttons.
+// A Windows-1251 letter in upper case: Latin, Russian, and Ё.
+static uint8_t Upper1251(uint8_t ch) {
+  if ((ch >= 'a' && ch <= 'z') || ch >= 0xE0) return static_cast<uint8_t>(ch - 0x20);
+  return ch == 0xB8 ? 0xA8 : ch;
+}
+
+// The button, shown and enabled, whose caption underlines that letter ("&OK"), in any case.
+static TControl* AccessKeyTarget(TControl* container, uint8_t key) {
+  int32_t n = container->fChildren ? container->fChildren->Count() : 0;
+  for (int32_t i = 0; i < n; ++i) {
+    auto* c = static_cast<TControl*>(container->fChildren->Get(i));
+    const TText& caption = c->fText;
+    if (c->fKind.ClickCode == BN_CLICKED && IsShowing(c) && IsEnabled(c)) {
+      for (size_t at = 0; at + 1 < caption.size(); ++at) {
+        if (caption[at] != '&') continue;
+        uint8_t letter = static_cast<uint8_t>(caption[++at]);
+        if (letter != '&' && Upper1251(letter) == key) return c;  // "&&" is an ampersand
+      }
+    }
+    if (TControl* found = AccessKeyTarget(c, key)) return found;
+  }
+  return nullptr;
+}
+
+// The application main window's message hook: Enter and Escape reach the form's buttons, and
+// Alt with an underlined letter presses its button, wherever the focus is, as the dialog
+// manager does.
 static bool EnterEscapeHook(void* data, TMsg& msg, LRESULT& result) {
   auto* main = static_cast<TControl*>(data);
   if (main->fSavedOnMessage.IsSet() &&
@@ -112,11 +139,19 @@ static bool EnterEscapeHook(void* data, TMsg& msg, LRESULT& result) {
   TControl* form = AppMainWindow;
   if (form && !form->fIsFormKind) form = form->fFocusedControl;
   if (!form) return false;
+  if (msg.message == WM_SYSCHAR) {
+    wchar_t typed = static_cast<wchar_t>(msg.wParam);
+    TControl* pressed = AccessKeyTarget(form, Upper1251(static_cast<uint8_t>(NarrowText(&typed, 1)[0])));
+    if (!pressed) return false;  // default processing, which beeps
+    SendMessageW(GetHandle(pressed), BM_CLICK, 0, 0);
+    result = 0;
+    return true;
+  }
   if (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP) return false;
   if (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE) return false;
   // An open combo list keeps Enter and Escape: they close the list, not the window.
   TControl* focused = form->fFocusedControl;
-  if (focused && focused->fDroppedDown && SendMessageA(focused->fHandle, CB_GETDROPPEDSTATE, 0, 0))
+  if (focused && focused->fDroppedDown && SendMessageW(focused->fHandle, CB_GETDROPPEDSTATE, 0, 0))
     return false;
   TControl* target = nullptr;
   if (msg.wParam == VK_RETURN) {
@@ -131,7 +166,7 @@ static bool EnterEscapeHook(void* data, TMsg& msg, LRESULT& result) {
   if (!target) return false;
   // The button sees Space pressed and released and clicks itself.
   if (msg.message == WM_KEYDOWN) SetFocused(target, true);
-  SendMessageA(GetHandle(target), msg.message, VK_SPACE, msg.lParam);
+  SendMessageW(GetHandle(target), msg.message, VK_SPACE, msg.lParam);
   msg.wParam = 0;
   result = 0;
   return true;

@@ -95,7 +95,7 @@ void SetCurIndex(TControl* c, int index) {
     NMHDR hdr = {};
     hdr.hwndFrom = c->fHandle;
     hdr.code = static_cast<UINT>(TCN_SELCHANGE);
-    SendMessageA(c->fHandle, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&hdr));
+    SendMessageW(c->fHandle, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&hdr));
   }
 }
 

@@ -61,7 +61,7 @@ bool PageHandler(TControl* tabs, TMsg& msg, LRESULT&) {
       RECT r;
       GetClientRect(tabs->fHandle, &r);
       int w = r.right, h = r.bottom;
-      SendMessageA(tabs->fHandle, TCM_ADJUSTRECT, 0, reinterpret_cast<LPARAM>(&r));
+      SendMessageW(tabs->fHandle, TCM_ADJUSTRECT, 0, reinterpret_cast<LPARAM>(&r));
       tabs->fMarginLeft = r.left;
       tabs->fMarginTop = r.top;
       tabs->fMarginRight = w - r.right;
@@ -77,7 +77,7 @@ bool PageHandler(TControl* tabs, TMsg& msg, LRESULT&) {
     case WM_SHOWWINDOW:
       if (msg.wParam) {
         TControl* form = ParentForm(tabs);
-        if (form && form->fFocusedControl == tabs) PostMessageA(tabs->fHandle, WM_KEYDOWN, VK_TAB, 1);
+        if (form && form->fFocusedControl == tabs) PostMessageW(tabs->fHandle, WM_KEYDOWN, VK_TAB, 1);
       }
       break;
     case WM_NOTIFY: {

@@ -49,7 +49,7 @@ void Terminate(TControl*& window) {
   AddRef(main);
   if (!wasTerminated) {
     ProcessMessages();
-    SendMessageA(main->fHandle, WM_CLOSE, 0, 0);
+    SendMessageW(main->fHandle, WM_CLOSE, 0, 0);
   }
   window = nullptr;
   Release(main);

@@ -100,10 +100,10 @@ bool TWindowControl::MakeWindow() {
     return false;
   }
   // Focus rectangles and keyboard cues are always shown.
-  SendMessageA(fHandle, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  SendMessageW(fHandle, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   if (ControlOf(fHandle) != this) BindControl(fHandle, this);  // bound by its first message
   if (!fIsChild) {
-    SendMessageA(fHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(GetIcon(this)));
+    SendMessageW(fHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(GetIcon(this)));
     int dpi = WindowDpi(fHandle);
     if (DpiChangeHook) DpiChangeHook(this, dpi);
     else fDpi = static_cast<uint16_t>(dpi);

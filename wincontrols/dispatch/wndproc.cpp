@@ -94,12 +94,12 @@ LRESULT TWindowControl::HandleMessage(TMsg& msg) {
       return CallDefault(this, msg);
     case WM_COMMAND: {
       HWND from = reinterpret_cast<HWND>(msg.lParam);
-      if (ControlOf(from)) return SendMessageA(from, kReflectedCommand, msg.wParam, msg.lParam);
+      if (ControlOf(from)) return SendMessageW(from, kReflectedCommand, msg.wParam, msg.lParam);
       return CallDefault(this, msg);
     }
     case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC:
-      return SendMessageA(reinterpret_cast<HWND>(msg.lParam), msg.message + kReflectedCtlColorBase,
+      return SendMessageW(reinterpret_cast<HWND>(msg.lParam), msg.message + kReflectedCtlColorBase,
                           msg.wParam, msg.lParam);
     default:
       return CallDefault(this, msg);

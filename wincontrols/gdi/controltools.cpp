@@ -47,7 +47,7 @@ void ApplyFont(TControl* c) {
   if (c->fHandle) {
     c->fTextColor = c->fFont->fDesc.fToolColor;
     // Redrawn at once only when on the screen; a hidden window paints whole when it shows.
-    SendMessageA(c->fHandle, WM_SETFONT, reinterpret_cast<WPARAM>(GetToolHandle(c->fFont)),
+    SendMessageW(c->fHandle, WM_SETFONT, reinterpret_cast<WPARAM>(GetToolHandle(c->fFont)),
                  IsWindowVisible(c->fHandle));
   }
   c->fOnTextChanged(c);

@@ -116,7 +116,7 @@ void SetStyle(TControl* c, uint32_t style) {
   if (c->fStyle == style) return;
   c->fStyle = style;
   if (!c->fHandle) return;
-  SetWindowLongA(c->fHandle, GWL_STYLE, static_cast<LONG>(style));
+  SetWindowLongW(c->fHandle, GWL_STYLE, static_cast<LONG>(style));
   ApplyStyles(c);
 }
 
@@ -124,7 +124,7 @@ void SetExStyle(TControl* c, uint32_t exStyle) {
   if (c->fExStyle == exStyle) return;
   c->fExStyle = exStyle;
   if (!c->fHandle) return;
-  SetWindowLongA(c->fHandle, GWL_EXSTYLE, static_cast<LONG>(exStyle));
+  SetWindowLongW(c->fHandle, GWL_EXSTYLE, static_cast<LONG>(exStyle));
   ApplyStyles(c);
 }
 

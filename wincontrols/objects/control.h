@@ -155,6 +155,7 @@ class TControl : public TRefObject {
   TControlProc fAfterCreate;
   TGivenBounds fGiven;
   uint16_t fDpi;  // a top-level window: the DPI it is shown at; 0 until its window exists
+  HWND fNameLabel;  // the hidden label that names it to a screen reader, if it needs one
 };
 
 // The steps that the floors above fill in; each is empty (nothing to do) until then.
@@ -206,5 +207,5 @@ inline TControl* ControlOf(HWND hwnd) {
   return hwnd ? reinterpret_cast<TControl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)) : nullptr;
 }
 inline void BindControl(HWND hwnd, TControl* c) {
-  SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(c));
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(c));
 }
