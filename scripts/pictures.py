@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""The README's pictures: the five pages and the first page at 150 %, in a Wine desktop, which
-draws the window's frame as Windows would. Run inside the test harness (scripts/screenshots.sh
+"""The README's pictures: the five pages, the first page at 150 % and under the code page of
+an English Windows (1252), in a Wine desktop, which draws the window's frame as Windows would. Run inside the test harness (scripts/screenshots.sh
 does all of it). usage: pictures.py BUILD OUTDIR
 The hotkey box is not among them: with Wine's Tahoma in the prefix, Wine 8 leaves a message
 box of this window unpainted in a Wine desktop (the same box alone paints)."""
@@ -43,6 +43,11 @@ def main(build, out):
         shot(os.path.join(out, "scale-150.png"))
         p.keys("Escape")
         wait_until(desktop_gone, 30, "the end")
+    p = Program(tools, tools.folder("pictures-1252"), desktop=True, locale="C.UTF-8")
+    p.focus_x()
+    shot(os.path.join(out, "page-0-cp1252.png"))
+    p.keys("Escape")
+    wait_until(desktop_gone, 30, "the end")
 
 
 if __name__ == "__main__":

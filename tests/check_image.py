@@ -4,7 +4,7 @@ VConfig.exe starts without the C runtime's start-up code and must load on Window
 naming what it found, on a static constructor (.ctors, .init_array, .CRT$XC/XI), TLS data, a
 TLS directory or callback, a pseudo-relocation, an import of the C runtime's start-up and exit
 helpers or of a threads library, an import that Windows 7 lacks, and a DLL outside the
-expected set (shell32 and ole32 come only through LoadLibrary).
+expected set (shell32, ole32, oleaut32 and oleacc come only through LoadLibrary).
 usage: check_image.py EXE MAP [EXE MAP ...]"""
 import os
 import re

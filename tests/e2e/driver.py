@@ -307,6 +307,15 @@ class Program:
         r = subprocess.run(["compare", "-metric", "AE", shot, picture, "null:"], capture_output=True, text=True)
         return int(float(r.stderr.split()[0])) if r.stderr.split() and r.returncode in (0, 1) else -1
 
+    def failure_box(self, button):
+        """Clicks the button, waits for the box that says the save failed, presses its OK and
+        waits for it to close; the box's text, as `box` gives it."""
+        self.act("click", button)
+        box = wait_until(self.box, 20, "the message box")
+        self.tools.probe("answer")
+        wait_until(lambda: self.box() is None, 10, "the box to close")
+        return box
+
     def tabs(self):
         rc, out = self.tools.probe("tabs")
         return out.splitlines()

@@ -34,6 +34,18 @@ TEST(Convert, CompareFoldsLatinLettersOnly) {
   EXPECT_GT(CompareTextNoCase("b", "A"), 0);
   std::string folder = ProgramFolder();
   EXPECT_EQ(folder.back(), '\\');
+  // "қ" is not in Windows-1251: such a folder is reached by its short name, which has no "?".
+  TWideText kazakh = ProgramFolderName() + WideOf(L"Дыбыс қосымшасы\\");
+  CreateDirectoryW(kazakh.c_str(), nullptr);
+  bool spelled = false;
+  std::string ansi = SystemPath(kazakh, &spelled);
+  EXPECT_TRUE(spelled);
+  EXPECT_EQ(ansi.find('?'), std::string::npos) << ansi;
+  EXPECT_NE(GetFileAttributesA(ansi.c_str()), INVALID_FILE_ATTRIBUTES) << ansi;
+  // Without a short name (a volume that makes none; Wine always makes them): told.
+  ansi = SystemPath(ProgramFolderName() + WideOf(L"ещё қ\\"), &spelled);
+  EXPECT_FALSE(spelled);
+  EXPECT_NE(ansi.find('?'), std::string::npos) << ansi;
 }
 
 TEST(Registry, StringValuesOnly) {

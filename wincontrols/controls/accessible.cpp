@@ -178,7 +178,7 @@ void SetAccessibleName(TControl* c, const TText& name) {
   HWND label = CreateWindowExW(0, L"Static", TWideText(name).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
                                GetParent(control), reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)),
                                GetModuleHandleA(nullptr), nullptr);
-  SetWindowPos(label, before ? before : HWND_TOP, 0, 0, 0, 0,
+  SetWindowPos(label, before, 0, 0, 0, 0,  // none before it: HWND_TOP, also 0
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
   c->fNameLabel = label;
   AttachProc(c, AccessibleHandler);

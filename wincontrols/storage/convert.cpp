@@ -51,14 +51,13 @@ TWideText ProgramFolderName() {
   return TWideText(path, n);
 }
 
-TText ProgramFolder(bool* spelled) {
-  TWideText folder = ProgramFolderName();
+TText SystemPath(const TWideText& path, bool* spelled) {
   TText ansi;
-  bool ok = ToSystemText(folder.c_str(), ansi);
+  bool ok = ToSystemText(path.c_str(), ansi);
   if (!ok) {
     // The short name is ASCII where the volume makes short names at all.
     wchar_t shortPath[MAX_PATH];
-    DWORD n = GetShortPathNameW(folder.c_str(), shortPath, MAX_PATH);
+    DWORD n = GetShortPathNameW(path.c_str(), shortPath, MAX_PATH);
     TText shortAnsi;
     if (n && n < MAX_PATH && ToSystemText(shortPath, shortAnsi)) {
       ansi = shortAnsi;
@@ -68,3 +67,5 @@ TText ProgramFolder(bool* spelled) {
   if (spelled) *spelled = ok;
   return ansi;
 }
+
+TText ProgramFolder(bool* spelled) { return SystemPath(ProgramFolderName(), spelled); }

@@ -10,7 +10,9 @@ int32_t TextToInt(const TText& text);
 int CompareTextNoCase(const TText& a, const TText& b);
 // The executable's folder with its trailing backslash, as its name is.
 TWideText ProgramFolderName();
-// The same in the system's ANSI code page, which the file functions take. A folder whose name
-// that code page cannot spell is given by its short (8.3) path; where it has none, spelled is
-// false and the text has '?' for the letters it lacks.
+// A path in the system's ANSI code page, which the file functions take. One whose name that
+// code page cannot spell is given by its short (8.3) path; where it has none, spelled is false
+// and the text has '?' for the letters it lacks.
+TText SystemPath(const TWideText& path, bool* spelled);
+// The program's folder so.
 TText ProgramFolder(bool* spelled = nullptr);
