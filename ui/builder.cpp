@@ -39,16 +39,6 @@ bool SchemeChangeHandler(TControl*, TMsg& msg, LRESULT&) {
   return false;
 }
 
-// Each list and the edit, named for a screen reader by its group's title or by the label it
-// stands beside.
-typedef TControl* TFormRecord::*TField;
-constexpr TField kNamed[][2] = {
-    {&TFormRecord::DeviceCombo, &TFormRecord::DeviceGroup},   {&TFormRecord::BalanceEdit, &TFormRecord::BalanceGroup},
-    {&TFormRecord::StepCombo, &TFormRecord::StepGroup},       {&TFormRecord::SkinCombo, &TFormRecord::SkinGroup},
-    {&TFormRecord::ClickCombo, &TFormRecord::ClickLabel},     {&TFormRecord::DClickCombo, &TFormRecord::DClickLabel},
-    {&TFormRecord::MClickCombo, &TFormRecord::MClickLabel},   {&TFormRecord::UpKeyCombo, &TFormRecord::UpKeyGroup},
-    {&TFormRecord::DownKeyCombo, &TFormRecord::DownKeyGroup}, {&TFormRecord::MuteKeyCombo, &TFormRecord::MuteKeyGroup}};
-
 // Position, size, then the window (SetUnicodeFormat creates it).
 TControl* Place(TControl* c, int left, int top, int width, int height) {
   SetPosition(c, left, top);
@@ -71,10 +61,13 @@ TControl* Check(TControl* parent, const char* text, int left, int top, int width
   return Place(NewCheckBox(parent, text), left, top, width, kDefault);
 }
 
-// items: the texts one after the other, each ended by a NUL, the last one by two.
+// items: the texts one after the other, each ended by a NUL, the last one by two. A screen
+// reader names the list by the text of namer: its group's title, or the label beside it.
 TControl* Combo(TControl* parent, uint32_t options, int left, int top, int width,
-                const char* items, int current) {
-  TControl* c = Place(NewComboBox(parent, options), left, top, width, kDefault);
+                const char* items, int current, TControl* namer) {
+  TControl* c = NewComboBox(parent, options);
+  SetAccessibleName(c, namer->fText);
+  Place(c, left, top, width, kDefault);
   SetColor(c, kClrWindow);
   for (int i = 0; *items; ++i, items += lstrlenA(items) + 1) SetItemText(c, i, items);
   SetCurIndex(c, current);
@@ -103,17 +96,18 @@ void BuildHotkeyGroup(TControl* page, const THotkeyGroup& g, const char* caption
   *g.alt = Check(*g.group, "Alt", 69, 24);
   *g.shift = Check(*g.group, "Shift", 110, 24);
   *g.win = Check(*g.group, "Win", winLeft, 24);
-  *g.combo = Combo(*g.group, kListCombo, comboLeft, 23, 74, "Нет\0", 0);
+  *g.combo = Combo(*g.group, kListCombo, comboLeft, 23, 74, "Нет\0", 0, *g.group);
 }
 
 void BuildGeneralPage(TFormRecord* r, TControl* page) {
   r->DeviceGroup = Group(page, "Устройство для управления", 12, 14, 304, 60);
-  r->DeviceCombo = Combo(r->DeviceGroup, kListCombo, 40, 24, 224, "Первичное устройство\0", 0);
+  r->DeviceCombo = Combo(r->DeviceGroup, kListCombo, 40, 24, 224, "Первичное устройство\0", 0, r->DeviceGroup);
   r->BalanceGroup = Group(page, "Баланс каналов", 12, 86, 304, 60);
   r->BalanceSpin = NewSpin(r->BalanceGroup);
   SpinSetMax(r->BalanceSpin, 100);
   SpinSetMin(r->BalanceSpin, 0);
   r->BalanceEdit = NewEdit(r->BalanceGroup, eoDigits);
+  SetAccessibleName(r->BalanceEdit, r->BalanceGroup->fText);
   SetPosition(r->BalanceEdit, 40, 24);
   SetSize(r->BalanceEdit, 32, 19);
   SetText(r->BalanceEdit, "50");
@@ -122,13 +116,13 @@ void BuildGeneralPage(TFormRecord* r, TControl* page) {
   r->StepCombo = Combo(r->StepGroup, kEditCombo, 40, 24, 120,
                        "500 (очень медленно)\0" "2500 (медленно)\0" "5000 (нормально)\0"
                        "7500 (быстро)\0" "10000 (очень быстро)\0",
-                       2);
+                       2, r->StepGroup);
   r->AutostartCheck = Check(page, "Автозагрузка программы", 12, 230, 152);
 }
 
 void BuildViewPage(TFormRecord* r, TControl* page) {
   r->SkinGroup = Group(page, "Скин индикатора в трее", 12, 14, 304, 60);
-  r->SkinCombo = Combo(r->SkinGroup, kListCombo, 40, 24, 224, "", 0);
+  r->SkinCombo = Combo(r->SkinGroup, kListCombo, 40, 24, 224, "", 0, r->SkinGroup);
   r->BalloonHintCheck = Check(page, "Всплывающая подсказка", 12, 94);
 }
 
@@ -144,9 +138,9 @@ void BuildMousePage(TFormRecord* r, TControl* page) {
   r->DClickLabel = Label(r->TrayActionsGroup, "Двойной клик:", 16, 60);
   r->MClickLabel = Label(r->TrayActionsGroup, "Средняя кнопка:", 16, 92);
   r->PrimaryOnlyLabel = Label(r->TrayActionsGroup, "* Только для первичного устройства", 16, 120);
-  r->ClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 24, 164, "", 0);
-  r->DClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 56, 164, "", 0);
-  r->MClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 88, 164, "", 0);
+  r->ClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 24, 164, "", 0, r->ClickLabel);
+  r->DClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 56, 164, "", 0, r->DClickLabel);
+  r->MClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 88, 164, "", 0, r->MClickLabel);
 }
 
 void BuildHotkeysPage(TFormRecord* r, TControl* page) {
@@ -221,7 +215,6 @@ void BuildSettingsWindow(TFormRecord*& record, TControl* parent, void (*prepare)
   SetWidth(r->BalanceEdit, 32);
   SetWidth(r->BalanceSpin, 16);
 
-  for (const auto& named : kNamed) SetAccessibleName(r->*named[0], (r->*named[1])->fText);
   AttachProc(form, SchemeChangeHandler);
 
   SetCurIndex(r->SettingsTabs, kAboutPage);

@@ -173,13 +173,9 @@ bool AccessibleHandler(TControl* c, TMsg& msg, LRESULT& result) {
 }  // namespace
 
 void SetAccessibleName(TControl* c, const TText& name) {
-  HWND control = GetHandle(c);
-  HWND before = GetWindow(control, GW_HWNDPREV);
-  HWND label = CreateWindowExW(0, L"Static", TWideText(name).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
-                               GetParent(control), reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)),
-                               GetModuleHandleA(nullptr), nullptr);
-  SetWindowPos(label, before, 0, 0, 0, 0,  // none before it: HWND_TOP, also 0
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
-  c->fNameLabel = label;
+  // A new window goes to the bottom of its siblings' z-order, and so does the control's after it.
+  c->fNameLabel = CreateWindowExW(0, L"Static", TWideText(name).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
+                                  GetHandle(c->fParent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)),
+                                  GetModuleHandleA(nullptr), nullptr);
   AttachProc(c, AccessibleHandler);
 }
