@@ -14,6 +14,9 @@
 namespace {
 
 const char kCaption[] = "Vorduna: Настройки";
+// Not the libraries' IID_IAccessible: the 64-bit import library of oleacc gives a jump thunk
+// under that name, and every request then fails with E_NOINTERFACE.
+const IID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
 std::string Utf8(const wchar_t* text) {
   char buf[1024] = "";
@@ -41,7 +44,9 @@ BOOL CALLBACK PrintOne(HWND w, LPARAM) {
   std::string name, shortcut, value;
   long role = 0;
   IAccessible* acc = nullptr;
-  if (SUCCEEDED(AccessibleObjectFromWindow(w, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&acc)))) {
+  HRESULT hr = AccessibleObjectFromWindow(w, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&acc));
+  if (FAILED(hr)) fprintf(stderr, "msaa: %d: %08lx\n", GetDlgCtrlID(w), static_cast<unsigned long>(hr));
+  if (SUCCEEDED(hr)) {
     VARIANT self;
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
