@@ -35,7 +35,8 @@ COLORREF LinkColor() {
 // A scheme switched while the window is open.
 bool SchemeChangeHandler(TControl*, TMsg& msg, LRESULT&) {
   if (msg.message == WM_SYSCOLORCHANGE || msg.message == WM_SETTINGCHANGE)
-    for (TControl* link : {FormRecord->MailLinkLabel, FormRecord->WebLinkLabel}) SetToolColor(GetFont(link), LinkColor());
+    for (TControl* link : {FormRecord->MailLinkLabel, FormRecord->WebLinkLabel})
+      SetToolColor(GetFont(link), LinkColor());
   return false;
 }
 
@@ -101,7 +102,8 @@ void BuildHotkeyGroup(TControl* page, const THotkeyGroup& g, const char* caption
 
 void BuildGeneralPage(TFormRecord* r, TControl* page) {
   r->DeviceGroup = Group(page, "Устройство для управления", 12, 14, 304, 60);
-  r->DeviceCombo = Combo(r->DeviceGroup, kListCombo, 40, 24, 224, "Первичное устройство\0", 0, r->DeviceGroup);
+  r->DeviceCombo =
+      Combo(r->DeviceGroup, kListCombo, 40, 24, 224, "Первичное устройство\0", 0, r->DeviceGroup);
   r->BalanceGroup = Group(page, "Баланс каналов", 12, 86, 304, 60);
   r->BalanceSpin = NewSpin(r->BalanceGroup);
   SpinSetMax(r->BalanceSpin, 100);

@@ -32,8 +32,9 @@ TWideText FileFailureReason(const TWriteResult& written) {
   TWideText why = "Записанное не совпало с прочитанным: возможно, на диске не хватает места.\r\n";
   wchar_t* text = nullptr;
   if (written.error != kErrNotVerified &&
-      FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS,
-                     nullptr, written.error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr)) {
+      FormatMessageW(
+          FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS,
+          nullptr, written.error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr)) {
     why = WideOf(text);
     LocalFree(text);
   }

@@ -1,7 +1,7 @@
 #include "accessible.h"
 
-#include <windows.h>
 #include <oleacc.h>
+#include <windows.h>
 
 #include "../../runtime/library.h"
 #include "../dispatch/dispatch.h"
@@ -24,7 +24,8 @@ TAccessibility Acc;
 
 constexpr IID kIidUnknown = {0, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr IID kIidDispatch = {0x00020400, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-constexpr IID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+constexpr IID kIidAccessible = {
+    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
 // oleacc's class indexes of an edit and a combo box, the controls that need a name.
 constexpr LRESULT kEditIndex = 65536 + 4;
@@ -40,7 +41,8 @@ class TNamedAccessible final : public IAccessible {
   TNamedAccessible& operator=(const TNamedAccessible&) = delete;
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!IsEqualIID(iid, kIidUnknown) && !IsEqualIID(iid, kIidDispatch) && !IsEqualIID(iid, kIidAccessible))
+    if (!IsEqualIID(iid, kIidUnknown) && !IsEqualIID(iid, kIidDispatch) &&
+        !IsEqualIID(iid, kIidAccessible))
       return fStandard->QueryInterface(iid, out);  // its window, its list of children
     *out = this;
     AddRef();
@@ -67,15 +69,20 @@ class TNamedAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID lcid, ITypeInfo** info) override {
     return fStandard->GetTypeInfo(i, lcid, info);
   }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT n, LCID lcid, DISPID* ids) override {
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT n, LCID lcid,
+                                          DISPID* ids) override {
     return fStandard->GetIDsOfNames(iid, names, n, lcid, ids);
   }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
                                    VARIANT* result, EXCEPINFO* info, UINT* arg) override {
     return fStandard->Invoke(id, iid, lcid, flags, params, result, info, arg);
   }
-  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return fStandard->get_accParent(parent); }
-  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* n) override { return fStandard->get_accChildCount(n); }
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    return fStandard->get_accParent(parent);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* n) override {
+    return fStandard->get_accChildCount(n);
+  }
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
     return fStandard->get_accChild(child, out);
   }
@@ -86,7 +93,8 @@ class TNamedAccessible final : public IAccessible {
     return fStandard->get_accDescription(child, text);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-    if (!fRole || child.vt != VT_I4 || child.lVal != CHILDID_SELF) return fStandard->get_accRole(child, role);
+    if (!fRole || child.vt != VT_I4 || child.lVal != CHILDID_SELF)
+      return fStandard->get_accRole(child, role);
     role->vt = VT_I4;
     role->lVal = fRole;
     return S_OK;
@@ -94,21 +102,27 @@ class TNamedAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
     return fStandard->get_accState(child, state);
   }
-  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override { return fStandard->get_accHelp(child, help); }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+    return fStandard->get_accHelp(child, help);
+  }
   HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
     return fStandard->get_accHelpTopic(file, child, topic);
   }
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
     return fStandard->get_accKeyboardShortcut(child, keys);
   }
-  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { return fStandard->get_accFocus(child); }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+    return fStandard->get_accFocus(child);
+  }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
     return fStandard->get_accSelection(children);
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
     return fStandard->get_accDefaultAction(child, action);
   }
-  HRESULT STDMETHODCALLTYPE accSelect(LONG how, VARIANT child) override { return fStandard->accSelect(how, child); }
+  HRESULT STDMETHODCALLTYPE accSelect(LONG how, VARIANT child) override {
+    return fStandard->accSelect(how, child);
+  }
   HRESULT STDMETHODCALLTYPE accLocation(LONG* x, LONG* y, LONG* w, LONG* h, VARIANT child) override {
     return fStandard->accLocation(x, y, w, h, child);
   }
@@ -118,8 +132,12 @@ class TNamedAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
     return fStandard->accHitTest(x, y, child);
   }
-  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override { return fStandard->accDoDefaultAction(child); }
-  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override { return fStandard->put_accName(child, name); }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+    return fStandard->accDoDefaultAction(child);
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+    return fStandard->put_accName(child, name);
+  }
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
     return fStandard->put_accValue(child, value);
   }
@@ -139,17 +157,19 @@ bool LoadAccessibility() {
     HMODULE oleacc = LoadSystemLibrary("oleacc.dll");
     Acc.createStd = LookUpFunction<TCreateStdAccessibleObject>(oleacc, "CreateStdAccessibleObject");
     Acc.lresultFromObject = LookUpFunction<TLresultFromObject>(oleacc, "LresultFromObject");
-    Acc.sysAllocString = LookUpFunction<TSysAllocString>(LoadSystemLibrary("oleaut32.dll"), "SysAllocString");
+    Acc.sysAllocString =
+        LookUpFunction<TSysAllocString>(LoadSystemLibrary("oleaut32.dll"), "SysAllocString");
   }
   return Acc.createStd && Acc.lresultFromObject && Acc.sysAllocString;
 }
 
 LRESULT NamedObject(TControl* c, WPARAM flags) {
   IAccessible* standard = nullptr;
-  if (!LoadAccessibility() ||
-      FAILED(Acc.createStd(c->fHandle, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&standard))))
+  if (!LoadAccessibility() || FAILED(Acc.createStd(c->fHandle, OBJID_CLIENT, kIidAccessible,
+                                                   reinterpret_cast<void**>(&standard))))
     return 0;
-  auto* named = new TNamedAccessible(standard, c->fNameLabel, c->fKind.MsgAddItem ? ROLE_SYSTEM_COMBOBOX : 0);
+  auto* named =
+      new TNamedAccessible(standard, c->fNameLabel, c->fKind.MsgAddItem ? ROLE_SYSTEM_COMBOBOX : 0);
   LRESULT result = Acc.lresultFromObject(kIidAccessible, flags, named);
   named->Release();
   return result;
@@ -174,8 +194,8 @@ bool AccessibleHandler(TControl* c, TMsg& msg, LRESULT& result) {
 
 void SetAccessibleName(TControl* c, const TText& name) {
   // A new window goes to the bottom of its siblings' z-order, and so does the control's after it.
-  c->fNameLabel = CreateWindowExW(0, L"Static", TWideText(name).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
-                                  GetHandle(c->fParent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)),
-                                  GetModuleHandleA(nullptr), nullptr);
+  c->fNameLabel = CreateWindowExW(
+      0, L"Static", TWideText(name).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, GetHandle(c->fParent),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), GetModuleHandleA(nullptr), nullptr);
   AttachProc(c, AccessibleHandler);
 }

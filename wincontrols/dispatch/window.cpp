@@ -90,8 +90,8 @@ bool TWindowControl::MakeWindow() {
   if (w == 0) w = CW_USEDEFAULT;
   if (h == 0) h = CW_USEDEFAULT;
   CreatingControl = this;
-  fHandle = CreateWindowExW(fExStyle, className.c_str(), TWideText(fText).c_str(), fStyle, x, y, w, h, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(fCtlId)), module,
+  fHandle = CreateWindowExW(fExStyle, className.c_str(), TWideText(fText).c_str(), fStyle, x, y, w, h,
+                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(fCtlId)), module,
                             nullptr);
   CreatingControl = nullptr;
   // Refused: no children of a window that is not there (each would ask for it again).

@@ -20,7 +20,8 @@ TText Narrow(UINT codePage, DWORD flags, const wchar_t* text, int length, BOOL* 
   TText bytes;
   if (length <= 0) return bytes;
   bytes.resize(static_cast<size_t>(length) * 2);
-  int n = WideCharToMultiByte(codePage, flags, text, length, &bytes[0], length * 2, nullptr, usedDefault);
+  int n =
+      WideCharToMultiByte(codePage, flags, text, length, &bytes[0], length * 2, nullptr, usedDefault);
   bytes.resize(n > 0 ? static_cast<size_t>(n) : 0);
   return bytes;
 }
@@ -73,7 +74,9 @@ bool operator==(const TWideText& a, const TWideText& b) {
   return true;
 }
 
-TText NarrowText(const wchar_t* text, int length) { return Narrow(kTextCodePage, 0, text, length, nullptr); }
+TText NarrowText(const wchar_t* text, int length) {
+  return Narrow(kTextCodePage, 0, text, length, nullptr);
+}
 
 TWideText SystemText(const TText& ansi) { return Widen(CP_ACP, ansi); }
 
@@ -82,6 +85,7 @@ bool ToSystemText(const wchar_t* text, TText& ansi) {
   // UTF-8 as the system's code page spells everything, and takes neither.
   BOOL usedDefault = FALSE;
   bool utf8 = GetACP() == CP_UTF8;
-  ansi = Narrow(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, text, lstrlenW(text), utf8 ? nullptr : &usedDefault);
+  ansi = Narrow(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, text, lstrlenW(text),
+                utf8 ? nullptr : &usedDefault);
   return !usedDefault;
 }

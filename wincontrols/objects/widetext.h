@@ -37,7 +37,9 @@ inline bool operator!=(const TWideText& a, const TWideText& b) { return !(a == b
 
 // UTF-16 to Windows-1251; a character that code page lacks becomes '?'.
 TText NarrowText(const wchar_t* text, int length);
-inline TText NarrowText(const TWideText& text) { return NarrowText(text.c_str(), static_cast<int>(text.size())); }
+inline TText NarrowText(const TWideText& text) {
+  return NarrowText(text.c_str(), static_cast<int>(text.size()));
+}
 
 // Texts of the system's ANSI functions (a path, say), in the system's own code page.
 TWideText SystemText(const TText& ansi);

@@ -60,7 +60,8 @@ DWORD FinishReplacement(const TText& written, const TText& path) {
     // ReplaceFile keeps the old file's attributes and security; a new file is simply renamed.
     if (exists ? ReplaceFileA(path.c_str(), written.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
                               nullptr, nullptr)
-               : MoveFileExA(written.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+               : MoveFileExA(written.c_str(), path.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
       return 0;
     DWORD error = GetLastError();
     bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
