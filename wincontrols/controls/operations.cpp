@@ -33,8 +33,9 @@ TText GetItemText(TControl* c, int index) {
   int length = static_cast<int>(Perform(c, k.MsgGetItemLength, index, 0));
   if (length <= 0) return TText();
   TWideText item;
-  Perform(c, k.MsgGetItemText, index, reinterpret_cast<LPARAM>(item.Room(static_cast<size_t>(length))));
-  return NarrowText(WideOf(item.c_str()));
+  const wchar_t* text = item.Room(static_cast<size_t>(length));
+  Perform(c, k.MsgGetItemText, index, reinterpret_cast<LPARAM>(text));
+  return NarrowText(text, lstrlenW(text));
 }
 
 void SetItemText(TControl* c, int index, const TWideText& text) {

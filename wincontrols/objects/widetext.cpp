@@ -6,10 +6,10 @@ namespace {
 constexpr UINT kTextCodePage = 1251;  // the program's texts, never the system's CP_ACP
 
 // A byte is at most one unit.
-TWideText Widen(UINT codePage, const TText& text) {
+TWideText Widen(UINT codePage, const char* text, size_t length) {
   TWideText wide;
-  int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
-                              wide.Room(text.size()), static_cast<int>(text.size()));
+  int n = MultiByteToWideChar(codePage, 0, text, static_cast<int>(length), wide.Room(length),
+                              static_cast<int>(length));
   wide.Cut(n > 0 ? static_cast<size_t>(n) : 0);
   return wide;
 }
@@ -27,7 +27,9 @@ TText Narrow(UINT codePage, DWORD flags, const wchar_t* text, int length, BOOL* 
 }
 }  // namespace
 
-TWideText::TWideText(const TText& text) : TWideText(Widen(kTextCodePage, text)) {}
+TWideText::TWideText(const TText& text) : TWideText(Widen(kTextCodePage, text.data(), text.size())) {}
+
+TWideText::TWideText(const char* text) : TWideText(Widen(kTextCodePage, text, lstrlenA(text))) {}
 
 TWideText::TWideText(const wchar_t* text, size_t n) {
   if (!n) return;
@@ -78,7 +80,7 @@ TText NarrowText(const wchar_t* text, int length) {
   return Narrow(kTextCodePage, 0, text, length, nullptr);
 }
 
-TWideText SystemText(const TText& ansi) { return Widen(CP_ACP, ansi); }
+TWideText SystemText(const TText& ansi) { return Widen(CP_ACP, ansi.data(), ansi.size()); }
 
 bool ToSystemText(const wchar_t* text, TText& ansi) {
   // Without best fit: "қ" would otherwise quietly become "к", a file that does not exist.
