@@ -13,6 +13,16 @@ constexpr UINT kNoticeTimeoutMs = 5000;
 bool RegValueExists(HKEY key, const char* name) {
   return RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
+
+// Twelve bytes: the first is 2 or 6 while the entry is on, 3 or 7 while it is off, then a
+// FILETIME. Windows takes a missing value as on.
+bool SwitchedOff() {
+  BYTE data[12];
+  DWORD size = sizeof data;
+  return RegGetValueA(HKEY_CURRENT_USER, kStartupApprovedPath, kTrayProgram, RRF_RT_REG_BINARY, nullptr, data,
+                      &size) == ERROR_SUCCESS &&
+         size && (data[0] & 1);
+}
 }  // namespace
 
 TText AutostartCommand() { return ProgramFolder() + kTrayProgram; }
@@ -22,7 +32,7 @@ bool ReadAutostart() {
   // The same path, but for the letter case of Latin letters; quotes or arguments do not count.
   bool on = CompareTextNoCase(ReadRegString(key, kTrayProgram), AutostartCommand()) == 0;
   CloseRegKey(key);
-  return on;
+  return on && !SwitchedOff();
 }
 
 bool WriteAutostart(bool on) {
@@ -30,6 +40,8 @@ bool WriteAutostart(bool on) {
   bool ok;
   if (on) {
     ok = WriteRegString(key, kRunValueWritten, AutostartCommand());
+    if (ok && SwitchedOff())
+      ok = RegDeleteKeyValueA(HKEY_CURRENT_USER, kStartupApprovedPath, kTrayProgram) == ERROR_SUCCESS;
   } else {
     // A value that was not there is not a failure.
     ok = DeleteRegValue(key, kTrayProgram) || !key || !RegValueExists(key, kTrayProgram);

@@ -4,11 +4,15 @@
 #include <cstdint>
 
 #include "../wincontrols/objects/text.h"
+#include "../wincontrols/storage/filereplace.h"
 
 constexpr char kSettingsFileName[] = "VConfig.ini";
 constexpr char kRunKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kTrayProgram[] = "Vorduna.exe";
 constexpr char kRunValueWritten[] = "vorduna.exe";  // value names ignore case
+// Task Manager's switch for each Run value (Windows 8 and later), under the same name.
+constexpr char kStartupApprovedPath[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
 // A key and its modifier bits, as the tray program registers them; code 0 is no hotkey.
 struct THotkey {
@@ -35,6 +39,7 @@ struct TSettings {
   int32_t Steps = 5000;  // read as its low 16 bits, written whole
   // [View]
   TText Skin = "Classic.vsk";  // a file of the Skins folder
+  bool SkinInFile = false;     // read from the file, not the default
   bool BalloonHint = false;
   // [Mouse]
   bool Tray = true;  // the wheel over the tray icon
@@ -56,18 +61,17 @@ TText AutostartCommand();
 
 // The file's values; a missing file, section or key gives the default.
 TSettings ReadSettings(const TText& path);
-struct TWriteResult {
-  unsigned long error;  // 0, or the Win32 error of the step that failed
-  bool untouched;       // on an error: the file is byte for byte as it was
-};
+using TWriteResult = TReplaceResult;
 // Every key, in the fixed order, into a copy of the file that then takes its place; the keys
 // and sections of others, comments, letter case and order stay as the profile functions leave
 // them. Only a copy whose every key reads back as written is used.
 TWriteResult WriteSettings(const TText& path, const TSettings& settings);
 
-// Whether the Run value starts the tray program beside this one.
+// Whether the tray program beside this one starts at logon: the Run value names it, and Task
+// Manager has not switched it off.
 bool ReadAutostart();
-// Sets or removes the Run value; false when that could not be done.
+// Sets the Run value, and takes back a switch-off of Task Manager's; or removes the Run value.
+// False when that could not be done.
 bool WriteAutostart(bool on);
 
 // "WM_LOADCONFIG" to every top-level window; a hung window does not hold us up.

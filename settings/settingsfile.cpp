@@ -46,6 +46,8 @@ TSettings ReadSettings(const TText& path) {
   TSettings settings;
   TIniFile* ini = NewIniFile(path);
   Exchange(ini, settings);
+  ini->Section = "View";
+  settings.SkinInFile = KeyExists(ini, "Skin");
   Release(ini);
   settings.Steps &= 0xFFFF;  // only the low 16 bits count
   return settings;
@@ -66,8 +68,8 @@ TWriteResult WriteSettings(const TText& path, const TSettings& settings) {
   FlushIniFile(ini);
   result.error = ini->WriteFailures ? ini->Error : 0;
   Release(ini);
-  if (!result.error) result.error = FinishReplacement(file, path);
-  if (result.error) AbandonReplacement(file, path);
-  result.untouched = result.error && file != path;
+  if (!result.error) return FinishReplacement(file, path);
+  AbandonReplacement(file, path);
+  result.untouched = file != path;
   return result;
 }

@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include "../wincontrols/controls/operations.h"
+#include "../wincontrols/storage/convert.h"
 #include "formrecord.h"
 #include "skinfile.h"
 
@@ -31,6 +32,11 @@ TWideText KeyName(uint32_t code) {
   wchar_t name[256];
   int n = GetKeyNameTextW(static_cast<LONG>(request), name, 256);
   return TWideText(name, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+TWideText KeyTitle(uint32_t code) {
+  TWideText name = KeyName(code);
+  return name.empty() ? TWideText("Код ") + IntToText(static_cast<int32_t>(code)) : name;
 }
 
 void AddKeyRange(TFormRecord* r, uint32_t first, uint32_t last) {
@@ -72,6 +78,12 @@ void EnumerateSkins(const TText& folder) {
   } while (FindNextFileA(search, &found));
   FindClose(search);
   SetErrorMode(oldMode);
+}
+
+int SkinIndexOfName(const TText& name) {
+  for (size_t i = 0; i < SkinList.size(); ++i)
+    if (lstrcmpiA(SkinList[i].FileName.c_str(), name.c_str()) == 0) return static_cast<int>(i);
+  return -1;
 }
 
 void AddSkinItems(TFormRecord* r) {

@@ -26,9 +26,14 @@ extern const char TrayActionNames[kTrayActionCount][24];
 
 // The key's name as the keyboard layout gives it, in its own characters.
 TWideText KeyName(uint32_t code);
+// The key as a list shows it: by its name, or by its code where the layout names it not.
+TWideText KeyTitle(uint32_t code);
 void AddKeyRange(TFormRecord* r, uint32_t first, uint32_t last);
 void AddAllKeys(TFormRecord* r);
 void EnumerateSkins(const TText& folder);
+// The skin list's entry of the file that name opens: file names ignore letter case. -1 when
+// there is none.
+int SkinIndexOfName(const TText& name);
 void AddSkinItems(TFormRecord* r);
 void AddTrayActions(TFormRecord* r);
 uint32_t MixerDeviceCount();

@@ -59,7 +59,12 @@ bool ApplySettings(TFormRecord* r) {
   if (!ConfirmHotkeys(r, settings)) return false;
   TWriteResult file = WriteSettings(SettingsFilePath(), settings);
   if (!file.error) HoldHotkeys(settings.Hotkeys);  // reloaded
-  bool autostartFailed = !WriteAutostart(settings.Autostart);
+  // The Run value is another copy's, or the user's own, until the user changes the box.
+  bool autostartFailed = false;
+  if (settings.Autostart != AutostartAsShown) {
+    autostartFailed = !WriteAutostart(settings.Autostart);
+    if (!autostartFailed) AutostartAsShown = settings.Autostart;
+  }
   if (!file.error) SendReloadNotice();
   if (file.error || autostartFailed) ReportSaveFailure(r, file.error ? &file : nullptr, autostartFailed);
   return !file.error && !autostartFailed;

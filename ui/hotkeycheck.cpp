@@ -45,7 +45,7 @@ TWideText HotkeyText(const THotkey& key) {
   if (key.mods & kModAlt) text += "Alt+";
   if (key.mods & kModShift) text += "Shift+";
   if (key.mods & kModWin) text += "Win+";
-  return text + KeyName(static_cast<uint32_t>(key.code));
+  return text + KeyTitle(static_cast<uint32_t>(key.code));
 }
 
 bool ConfirmHotkeys(TFormRecord* r, const TSettings& settings) {

@@ -6,21 +6,39 @@
 #include "catalogues.h"
 #include "formrecord.h"
 
+bool AutostartAsShown;
+
 namespace {
 
 constexpr int kPrimaryDevice = 0;
 constexpr int kPageCount = 5;
+constexpr int32_t kLastKeyCode = 254;
+
+// Stored values that no item of the lists stood for; each is saved back as it was while its
+// item stays chosen.
+int32_t KeptKeyCodes[kHotkeyCount];
+int32_t KeptActions[3];  // single, double, middle click
 
 // Shown in its own characters, stored and matched as the ANSI function names it.
 void ShowDevice(TFormRecord* r, const TText& stored) {
   DeviceNameList.clear();
+  bool matched = false;
   uint32_t count = MixerDeviceCount();
   for (uint32_t id = 0; id < count; ++id) {
     TText name = MixerDeviceName(id);
     AddItem(r->DeviceCombo, MixerDeviceTitle(id));
     DeviceNameList.push_back(TText(name));
     // Exact match; with several equal names the last one wins.
-    if (name == stored) SetCurIndex(r->DeviceCombo, static_cast<int>(id) + 1);
+    if (name == stored) {
+      SetCurIndex(r->DeviceCombo, static_cast<int>(id) + 1);
+      matched = true;
+    }
+  }
+  // A device that is not connected today (a headset unplugged) keeps its setting: it gets an
+  // item of its own, and its stored name stands behind it.
+  if (!matched && !stored.empty()) {
+    DeviceNameList.push_back(TText(stored));
+    SetCurIndex(r->DeviceCombo, AddItem(r->DeviceCombo, SystemText(stored) + " (не подключено)"));
   }
 }
 
@@ -40,23 +58,55 @@ void ShowSteps(TFormRecord* r, int32_t steps) {
   }
 }
 
-void ShowSkin(TFormRecord* r, const TText& stored) {
+void ShowSkin(TFormRecord* r, const TText& stored, bool inFile) {
   // Entry 0 is already current: the first item added to the empty list.
-  for (size_t i = 1; i < SkinList.size(); ++i)
-    if (SkinList[i].FileName == stored) SetCurIndex(r->SkinCombo, static_cast<int>(i));
+  for (size_t i = 0; i < SkinList.size(); ++i) {
+    if (SkinList[i].FileName == stored) {
+      SetCurIndex(r->SkinCombo, static_cast<int>(i));
+      return;
+    }
+  }
+  // No name, or the default's: the first entry, as always.
+  if (!inFile || stored.empty()) return;
+  // The same file by another letter case is its entry, and keeps the stored name; a file that
+  // is gone gets an entry and an item of its own. Either way saving writes the stored name.
+  int item = SkinIndexOfName(stored);
+  if (item < 0) {
+    SkinList.push_back(TSkin());
+    item = static_cast<int>(SkinList.size()) - 1;
+    AddItem(r->SkinCombo, SystemText(stored) + " (файл не найден)");
+  }
+  SkinList[item].FileName = stored;
+  SetCurIndex(r->SkinCombo, item);
 }
 
-// A stored action outside the list leaves no item selected (saved back as -1), whether or
-// not the platform's combo box clears its selection for an index it does not have.
-void ShowAction(TControl* combo, int32_t index) {
-  SetCurIndex(combo, index >= 0 && index < ItemCount(combo) ? index : -1);
+// A stored action outside the list leaves no item selected, whether or not the platform's
+// combo box clears its selection for an index it does not have. Saving writes it back while
+// no action is chosen (a newer tray program may know it); one below 0, which the tray program
+// reads as none, goes back as none.
+void ShowAction(TControl* combo, int32_t index, int32_t& kept) {
+  bool listed = index >= 0 && index < ItemCount(combo);
+  kept = index < 0 ? 0 : index;
+  SetCurIndex(combo, listed ? index : -1);
+}
+
+int32_t ChosenAction(TControl* combo, int32_t kept) {
+  int index = GetCurIndex(combo);
+  return index >= 0 ? index : kept;
 }
 
 // The key by its code; only then its modifiers. Returns what the tray program holds of it.
-THotkey ShowHotkey(const THotkeyControls& h, const THotkey& stored) {
+THotkey ShowHotkey(const THotkeyControls& h, const THotkey& stored, int32_t& kept) {
+  kept = 0;
   if (stored.code != 0) {
     for (size_t i = 0; i < KeyCodeList.size(); ++i)
       if (KeyCodeList[i] == stored.code) SetCurIndex(h.combo, static_cast<int>(i) + 1);
+    // A key the lists never offer (Shift alone, the punctuation keys) gets an item of its own
+    // in this group's list, after the others.
+    if (GetCurIndex(h.combo) == 0 && stored.code > 0 && stored.code <= kLastKeyCode) {
+      kept = stored.code;
+      SetCurIndex(h.combo, AddItem(h.combo, KeyTitle(static_cast<uint32_t>(stored.code))));
+    }
   }
   if (GetCurIndex(h.combo) == 0) return THotkey{0, 0};  // "Нет": the modifiers stay clear
   if (stored.mods & kModCtrl) SetChecked(h.ctrl, true);
@@ -86,15 +136,16 @@ THotkeyGroups HotkeyGroups(TFormRecord* r) {
            {r->MuteKeyCombo, r->MuteCtrlCheck, r->MuteAltCheck, r->MuteShiftCheck, r->MuteWinCheck}}};
 }
 
-THotkey ChosenHotkey(const THotkeyControls& h) {
+THotkey ChosenHotkey(const THotkeyControls& h, int32_t kept) {
   THotkey chosen = {0, 0};
   int index = GetCurIndex(h.combo);
-  if (index > 0 && static_cast<size_t>(index) <= KeyCodeList.size()) {
+  size_t listed = KeyCodeList.size();
+  if (index > 0 && static_cast<size_t>(index) <= listed + (kept ? 1 : 0)) {
     if (IsChecked(h.ctrl)) chosen.mods |= kModCtrl;
     if (IsChecked(h.alt)) chosen.mods |= kModAlt;
     if (IsChecked(h.shift)) chosen.mods |= kModShift;
     if (IsChecked(h.win)) chosen.mods |= kModWin;
-    chosen.code = KeyCodeList[index - 1];
+    chosen.code = static_cast<size_t>(index) <= listed ? KeyCodeList[index - 1] : kept;
   }
   return chosen;
 }
@@ -104,21 +155,22 @@ void ShowSettings(TFormRecord* r, const TSettings& s, THotkey (&held)[kHotkeyCou
   BenchMark("devices");
   SetText(r->BalanceEdit, IntToText(s.Balance));
   ShowSteps(r, s.Steps);
-  ShowSkin(r, s.Skin);
+  ShowSkin(r, s.Skin, s.SkinInFile);
   SetChecked(r->BalloonHintCheck, s.BalloonHint);
   SetChecked(r->WheelOverIconCheck, s.Tray);
   SetChecked(r->WheelCtrlCheck, s.Ctrl);
   SetChecked(r->WheelAltCheck, s.Alt);
   SetChecked(r->WheelShiftCheck, s.Shift);
-  ShowAction(r->ClickCombo, s.Click);
-  ShowAction(r->DClickCombo, s.DClick);
-  ShowAction(r->MClickCombo, s.MClick);
+  ShowAction(r->ClickCombo, s.Click, KeptActions[0]);
+  ShowAction(r->DClickCombo, s.DClick, KeptActions[1]);
+  ShowAction(r->MClickCombo, s.MClick, KeptActions[2]);
   THotkeyGroups groups = HotkeyGroups(r);
-  for (int i = 0; i < kHotkeyCount; ++i) held[i] = ShowHotkey(groups[i], s.Hotkeys[i]);
+  for (int i = 0; i < kHotkeyCount; ++i) held[i] = ShowHotkey(groups[i], s.Hotkeys[i], KeptKeyCodes[i]);
   // Out of range: the page the window builder selected stays (the tab control would
   // otherwise drop its selection for a negative index and show no page at all).
   if (s.TabIndex >= 0 && s.TabIndex < kPageCount) SetCurIndex(r->SettingsTabs, s.TabIndex);
   if (s.Autostart) SetChecked(r->AutostartCheck, true);
+  AutostartAsShown = s.Autostart;
 }
 
 TSettings CollectSettings(TFormRecord* r) {
@@ -132,11 +184,11 @@ TSettings CollectSettings(TFormRecord* r) {
   s.Ctrl = IsChecked(r->WheelCtrlCheck);
   s.Alt = IsChecked(r->WheelAltCheck);
   s.Shift = IsChecked(r->WheelShiftCheck);
-  s.Click = GetCurIndex(r->ClickCombo);
-  s.DClick = GetCurIndex(r->DClickCombo);
-  s.MClick = GetCurIndex(r->MClickCombo);
+  s.Click = ChosenAction(r->ClickCombo, KeptActions[0]);
+  s.DClick = ChosenAction(r->DClickCombo, KeptActions[1]);
+  s.MClick = ChosenAction(r->MClickCombo, KeptActions[2]);
   THotkeyGroups groups = HotkeyGroups(r);
-  for (int i = 0; i < kHotkeyCount; ++i) s.Hotkeys[i] = ChosenHotkey(groups[i]);
+  for (int i = 0; i < kHotkeyCount; ++i) s.Hotkeys[i] = ChosenHotkey(groups[i], KeptKeyCodes[i]);
   s.TabIndex = GetCurIndex(r->SettingsTabs);
   s.Autostart = IsChecked(r->AutostartCheck);
   return s;

@@ -21,13 +21,19 @@ struct THotkeyGroups {
   const THotkeyControls& operator[](int i) const { return groups[i]; }
 };
 THotkeyGroups HotkeyGroups(TFormRecord* r);
-// What the group's controls choose now; code 0 while its list shows "Нет".
-THotkey ChosenHotkey(const THotkeyControls& h);
+// What the group's controls choose now; code 0 while its list shows "Нет". kept is the code
+// of the item after the listed keys, 0 when there is none.
+THotkey ChosenHotkey(const THotkeyControls& h, int32_t kept);
+
+// The autostart box as it was shown, or as the last save left the Run value: only a change
+// of the box is written.
+extern bool AutostartAsShown;
 
 // Puts every value into its control, in the loading order: the device list is filled on the
-// way, and the balance's change handler already reacts. A stored name, key or index that the
-// lists do not offer leaves their default item. Returns, in held, the hotkeys the tray program
-// holds after reading the same file: those whose key the lists offer.
+// way, and the balance's change handler already reacts. A stored device, skin or key that the
+// lists do not offer gets an item of its own, and an action outside the list is kept, so that
+// saving writes them back as they were until the user chooses another. Returns, in held, the
+// hotkeys the tray program holds after reading the same file.
 void ShowSettings(TFormRecord* r, const TSettings& settings, THotkey (&held)[kHotkeyCount]);
 // What the controls show now.
 TSettings CollectSettings(TFormRecord* r);

@@ -59,7 +59,7 @@ class SettingsWindow : public ::testing::Test {
   }
   int SkinIndex(const char* file) {
     for (size_t i = 0; i < SkinList.size(); ++i)
-      if (SkinList[i].FileName == file) return static_cast<int>(i);
+      if (lstrcmpiA(SkinList[i].FileName.c_str(), file) == 0) return static_cast<int>(i);
     return -1;
   }
   std::string ini;
@@ -173,16 +173,21 @@ TEST(HotkeyText, EveryModifierMixAndAnExtendedKeyName) {
 
 TEST_F(SettingsWindow, ShowsARecordAndCollectsItBack) {
   Build("[View]\r\nSkin=night.vsk\r\n[HotKeys]\r\nUpKey=65\r\nUpMod=6\r\nDownKey=16\r\nDownMod=2\r\n"
-        "MuteKey=0\r\nMuteMod=7\r\n[General]\r\nBalance=150\r\nSteps=3000\r\n[Mouse]\r\nClick=7\r\n"
-        "[Config]\r\nTabIndex=3\r\n");
-  EXPECT_EQ(GetCurIndex(r->SkinCombo), 0) << "letter case of file names counts";
+        "MuteKey=0\r\nMuteMod=7\r\n[General]\r\nBalance=150\r\nSteps=3000\r\nDevice=USB Headset\r\n"
+        "[Mouse]\r\nClick=7\r\n[Config]\r\nTabIndex=3\r\n");
+  EXPECT_EQ(GetCurIndex(r->SkinCombo), SkinIndex("Night.vsk")) << "file names ignore letter case";
   ASSERT_FALSE(KeyCodeList.empty());
   ASSERT_NE(GetCurIndex(r->UpKeyCombo), 0);
   EXPECT_EQ(KeyCodeList[GetCurIndex(r->UpKeyCombo) - 1], 65);
   EXPECT_TRUE(IsChecked(r->UpCtrlCheck) && IsChecked(r->UpShiftCheck) && !IsChecked(r->UpAltCheck));
-  EXPECT_EQ(GetCurIndex(r->DownKeyCombo), 0) << "Shift (16) is never offered";
-  EXPECT_FALSE(IsChecked(r->DownCtrlCheck)) << "without a key its modifiers stay clear";
-  EXPECT_FALSE(IsChecked(r->MuteAltCheck));
+  // Shift (16) is never offered: it gets an item of its own, after the listed keys.
+  EXPECT_EQ(GetCurIndex(r->DownKeyCombo), static_cast<int>(KeyCodeList.size()) + 1);
+  EXPECT_EQ(GetItemText(r->DownKeyCombo, GetCurIndex(r->DownKeyCombo)), NarrowText(KeyTitle(16)));
+  EXPECT_EQ(ItemCount(r->UpKeyCombo), static_cast<int>(KeyCodeList.size()) + 1) << "in that group's list alone";
+  EXPECT_TRUE(IsChecked(r->DownCtrlCheck));
+  EXPECT_FALSE(IsChecked(r->MuteAltCheck)) << "without a key its modifiers stay clear";
+  EXPECT_EQ(GetCurIndex(r->DeviceCombo), ItemCount(r->DeviceCombo) - 1);
+  EXPECT_EQ(GetText(r->DeviceCombo), "USB Headset (не подключено)") << "a device not connected today";
   EXPECT_EQ(GetText(r->BalanceEdit), "100") << "the change handler reacts to loading";
   EXPECT_EQ(GetItemText(r->StepCombo, 0), "3000") << "a step the list lacks comes first";
   EXPECT_EQ(ItemCount(r->StepCombo), 6);
@@ -190,21 +195,28 @@ TEST_F(SettingsWindow, ShowsARecordAndCollectsItBack) {
   for (int page = 0; page < 5; ++page)
     EXPECT_EQ(GetPage(r->SettingsTabs, page)->fVisible, page == kHotkeysPage) << "page " << page;
   EXPECT_EQ(Fields(CollectSettings(r)),
-            "Device= Balance=100 Steps=3000 Skin=" + std::string(SkinList[0].FileName) +
-                " BalloonHint=0 Tray=1 Ctrl=0 Alt=0 Shift=0 Click=-1 DClick=2 MClick=3 Key=65+6 "
-                "Key=0+0 Key=0+0 TabIndex=3 Autostart=0");
+            "Device=USB Headset Balance=100 Steps=3000 Skin=night.vsk BalloonHint=0 Tray=1 Ctrl=0 Alt=0 "
+            "Shift=0 Click=7 DClick=2 MClick=3 Key=65+6 Key=16+2 Key=0+0 TabIndex=3 Autostart=0")
+      << "what the lists lack is kept";
   SetChecked(r->MuteCtrlCheck, true);  // key "Нет": no modifiers
   SetCurIndex(r->DownKeyCombo, 3);
-  SetChecked(r->DownCtrlCheck, true);
   SetChecked(r->DownWinCheck, true);
   SetText(r->StepCombo, "123abc");
+  SetCurIndex(r->DeviceCombo, 0);
+  SetCurIndex(r->SkinCombo, 1 - SkinIndex("Night.vsk"));
   TSettings collected = CollectSettings(r);
   EXPECT_EQ(collected.Hotkeys[2], (THotkey{0, 0}));
   EXPECT_EQ(collected.Hotkeys[1], (THotkey{KeyCodeList[2], kModCtrl | kModWin}));
   EXPECT_EQ(collected.Steps, 123);
+  EXPECT_EQ(collected.Device, "") << "the primary device chosen";
+  EXPECT_EQ(collected.Skin, SkinList[1 - SkinIndex("Night.vsk")].FileName);
   TearDown();
-  Build("[Config]\r\nTabIndex=-1\r\n");
+  Build("[Config]\r\nTabIndex=-1\r\n[View]\r\nSkin=Dark.vsk\r\n[Mouse]\r\nClick=-1\r\n");
   EXPECT_EQ(GetCurIndex(r->SettingsTabs), kAboutPage) << "a page outside the five keeps the builder's";
+  EXPECT_EQ(GetText(r->SkinCombo), "Dark.vsk (файл не найден)") << "a skin file that is gone";
+  TSettings kept = CollectSettings(r);
+  EXPECT_EQ(kept.Skin, "Dark.vsk");
+  EXPECT_EQ(kept.Click, 0) << "-1 is no action the tray program reads";
 }
 
 TEST_F(SettingsWindow, MailLinkSetsUpComBeforeTheShellTakesTheAddress) {
@@ -662,5 +674,6 @@ TEST_F(SettingsWindow, TwoDevicesOfOneNameSelectTheLaterAndLetterCaseCounts) {
   for (char& ch : name) ch = static_cast<char>(tolower(static_cast<unsigned char>(ch)));
   ASSERT_NE(name, std::string(MixerDeviceName(static_cast<uint32_t>(first))));
   Build("[General]\r\nDevice=" + name + "\r\n");
-  EXPECT_EQ(GetCurIndex(r->DeviceCombo), 0) << "the match is exact: " << name << " is no device";
+  EXPECT_EQ(GetCurIndex(r->DeviceCombo), static_cast<int>(count) + 1)
+      << "the match is exact: " << name << " is no device, and is kept";
 }

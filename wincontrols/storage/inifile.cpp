@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "convert.h"
+#include "filecalls.h"
 
 namespace {
 constexpr DWORD kStrBufferSize = 4096;
@@ -27,8 +28,8 @@ TText AsRead(const TText& text) {
 void Verify(TIniFile* ini, const char* key, const TText& text) {
   char buffer[kStrBufferSize];
   // A default that no written value is: a missing key never passes.
-  DWORD n = GetPrivateProfileStringA(ini->Section.c_str(), key, "\x01", buffer, kStrBufferSize,
-                                     ini->FileName.c_str());
+  DWORD n = FileCalls().ReadProfileString(ini->Section.c_str(), key, "\x01", buffer, kStrBufferSize,
+                                          ini->FileName.c_str());
   if (TText(buffer, n) != AsRead(text)) Fail(ini, kErrNotVerified);
 }
 
@@ -36,7 +37,7 @@ void Write(TIniFile* ini, const char* key, const TText& text) {
   if (!key) key = "";
   if (ini->Verifying) return Verify(ini, key, text);
   // Empty texts go as "", never as null: a null value would delete the key.
-  if (!WritePrivateProfileStringA(ini->Section.c_str(), key, text.c_str(), ini->FileName.c_str()))
+  if (!FileCalls().WriteProfileString(ini->Section.c_str(), key, text.c_str(), ini->FileName.c_str()))
     Fail(ini, GetLastError());
 }
 }  // namespace
@@ -49,7 +50,14 @@ TIniFile* NewIniFile(const TText& fileName) {
 
 void FlushIniFile(TIniFile* ini) {
   // Answers false by design.
-  WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini->FileName.c_str());
+  FileCalls().WriteProfileString(nullptr, nullptr, nullptr, ini->FileName.c_str());
+}
+
+bool KeyExists(TIniFile* ini, const char* key) {
+  char buffer[2];
+  // A default that no stored value is.
+  GetPrivateProfileStringA(ini->Section.c_str(), key, "\x01", buffer, sizeof buffer, ini->FileName.c_str());
+  return buffer[0] != '\x01';
 }
 
 void TIniFile::Destroy(bool freeMemory) {

@@ -31,6 +31,7 @@ TIniFile* NewIniFile(const TText& fileName);
 // Writes what the profile functions hold of the file to it, and forgets it: the next read
 // comes from the disk.
 void FlushIniFile(TIniFile* ini);
+bool KeyExists(TIniFile* ini, const char* key);
 int32_t ExchangeInt(TIniFile* ini, const char* key, int32_t value);
 bool ExchangeBool(TIniFile* ini, const char* key, bool value);
 TText ExchangeStr(TIniFile* ini, const char* key, const TText& value);

@@ -1,0 +1,9 @@
+#include "filecalls.h"
+
+const TFileCalls* FileCallsOverride;
+
+const TFileCalls& FileCalls() {
+  static const TFileCalls system = {CopyFileA,    WritePrivateProfileStringA, GetPrivateProfileStringA,
+                                    FlushFileBuffers, ReplaceFileA, MoveFileExA, DeleteFileA};
+  return FileCallsOverride ? *FileCallsOverride : system;
+}
