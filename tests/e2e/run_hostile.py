@@ -64,7 +64,9 @@ def numbers_case():
              "MuteKey=0x41", "[Config]", "TabIndex=4294967299"]
 
     def expect(values):
-        check(values["Click"] in ("-1", "0", "1", "2", "3", "4"), f"Click={values['Click']}")
+        # A number outside the list is kept as read; none below 0 is written.
+        check(all(not values[k].startswith("-") for k in ("Click", "DClick", "MClick")),
+              f"actions {values['Click']}, {values['DClick']}, {values['MClick']}")
         check(values["TabIndex"] in ("0", "1", "2", "3", "4"), f"TabIndex={values['TabIndex']}")
     return settings_file("numbers", "\r\n".join(lines) + "\r\n", expect)
 
@@ -89,8 +91,11 @@ def read_only_file():
     p = Program(tools, folder).wait_ready()
     check(p.controls()["BalanceEdit"].text == "30", "a read-only file is read")
     p.act("settext", "BalanceEdit", "60")
-    # Refused as on Windows, also where the user may write such a file (Wine's root).
+    listing = sorted(os.listdir(folder))
+    # Refused as on Windows, also where the user may write such a file (Wine's root), before
+    # a read-only copy of it is made that no later save could remove.
     box = p.failure_box("OkButton")
+    check(sorted(os.listdir(folder)) == listing, f"no stray file: {os.listdir(folder)}")
     check("VConfig.ini" in box and "owner=form" in box, f"box: {box!r}")
     check(p.proc.poll() is None, "the window stays open")
     check(p.controls()["BalanceEdit"].text == "60", "the user's change is still shown")
@@ -265,24 +270,53 @@ def long_names(skins):
         shutil.copy(classic(), os.path.join(skins, ("n" * length)[: length - 4] + ".vsk"))
 
 
+APPROVED = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
+
+
+def approved():
+    """Task Manager's value for the entry, as hex digits, or None."""
+    r = tools.wine("reg", "query", APPROVED, "/v", "Vorduna.exe")
+    fields = r.stdout.split() if r.returncode == 0 else []
+    return fields[-1].decode().upper() if len(fields) >= 3 and fields[-2] == b"REG_BINARY" else None
+
+
 def registry_case(name, prepare):
+    """An untouched OK leaves the Run value as it was: another copy's, a quoted one, one of
+    another type. Today's program deleted each."""
     def case():
-        prepare()
-        folder = tools.folder("reg-" + name)
-        run_ok(folder, lambda p, c: check(c["AutostartCheck"].check == 0, "unticked"))
-        check(tools.reg_value() is None, "OK with the box unticked leaves no value")
+        folder = os.path.join(tools.work, "reg-" + name)
+        prepare(winpath(folder) + "\\Vorduna.exe")
+        before = (tools.reg_value(), approved())
+        run_ok(tools.folder("reg-" + name), lambda p, c: check(c["AutostartCheck"].check == 0, "unticked"))
+        check((tools.reg_value(), approved()) == before, f"as it was: {before}")
     return case
 
 
-def run_key_missing():
+def task_manager_off():
+    """Task Manager switched the entry off: unticked, both values kept; ticking the box takes
+    the switch-off back. Today's program ticked the box."""
+    this_copy = winpath(os.path.join(tools.work, "reg-task-manager")) + "\\Vorduna.exe"
+    registry_case("task-manager", lambda path: (tools.reg_set("REG_SZ", path), tools.wine(
+        "reg", "add", APPROVED, "/v", "Vorduna.exe", "/t", "REG_BINARY", "/d",
+        "030000000102030405060708", "/f", check_rc=True)))()
+    p = Program(tools, os.path.join(tools.work, "reg-task-manager")).wait_ready()
+    p.act("check", "AutostartCheck", 1)
+    p.act("click", "OkButton")
+    check(p.wait_exit() == 0, "exit code 0")
+    check(tools.reg_value() == ("REG_SZ", this_copy), f"Run value {tools.reg_value()!r}")
+    check(approved() is None, f"Task Manager's switch-off is gone: {approved()}")
+    tools.reg_delete()
+
+
+def run_key_missing(_):
     tools.wine("reg", "delete", r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run", "/f")
 
 
 def value_of(kind, data):
-    return lambda: tools.reg_set(kind, data)
+    return lambda _: tools.reg_set(kind, data)
 
 
-def big_value():
+def big_value(_):
     # Longer than a command line can carry: imported from a registry file.
     path = os.path.join(tools.work, "big-value.reg")
     text = ("Windows Registry Editor Version 5.00\r\n\r\n"
@@ -295,7 +329,8 @@ def big_value():
 
 
 def odd_folder():
-    folder = tools.folder("Program Files/Громкость и ещё (копия) 2")
+    # "é" is not in Windows-1251: a best-fit "e" would name another folder.
+    folder = tools.folder("Program Files/Громкость и ещё (копия) 2 café")
     run_ok(folder)
 
 
@@ -375,6 +410,11 @@ def main():
             "expand", value_of("REG_EXPAND_SZ", "%ProgramFiles%\\Vorduna.exe"))),
         ("Run value of type REG_DWORD", registry_case("dword", value_of("REG_DWORD", "1"))),
         ("a 64 KB Run value", registry_case("big", big_value)),
+        ("another copy's Run value", registry_case(
+            "other-copy", value_of("REG_SZ", r"C:\Program Files\Vorduna\Vorduna.exe"))),
+        ("this copy's Run value in quotes", registry_case(
+            "quoted", lambda path: tools.reg_set("REG_SZ", f'"{path}"'))),
+        ("switched off in Task Manager", task_manager_off),
         ("a folder with spaces and Cyrillic letters", odd_folder),
         ("100 Apply presses", hundred_applies),
         ("20 start/close cycles", start_close_cycles),

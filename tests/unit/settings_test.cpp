@@ -21,6 +21,7 @@
 #include "wincontrols/gdi/gditool.h"
 #include "wincontrols/dispatch/dispatch.h"
 #include "wincontrols/dispatch/globals.h"
+#include "wincontrols/storage/filecalls.h"
 #include "wincontrols/storage/registry.h"
 
 namespace {
@@ -154,6 +155,96 @@ TEST_F(Store, AutostartValueWithoutLatinCaseAndAnUnwritableFile) {
   EXPECT_TRUE(locked.untouched);
   CloseHandle(lock);
   EXPECT_EQ(ReadFileBytes(path), "[General]\r\nBalance=7\r\n");
+}
+
+namespace {
+
+// One fault in the save's calls to the system: call number gFaultAt fails with gFault, and
+// leaves the files as Windows documents for that failure.
+TFileCalls gSystem;
+int gCalls, gFaultAt;
+DWORD gFault;
+bool gSwapOnly;  // only the calls that swap the files count
+char gFaulted;  // the kind of call that failed: 'c'opy, 'w'rite, 'r'ead, 'f'lush, 'R'eplace, 'm'ove, 'd'elete
+
+bool Faulted(char kind) {
+  if (gSwapOnly && kind != 'R' && kind != 'm') return false;
+  if (++gCalls != gFaultAt) return false;
+  gFaulted = kind;
+  SetLastError(gFault);
+  return true;
+}
+BOOL WINAPI FaultyCopy(LPCSTR a, LPCSTR b, BOOL f) { return !Faulted('c') && gSystem.CopyFile(a, b, f); }
+BOOL WINAPI FaultyWrite(LPCSTR s, LPCSTR k, LPCSTR v, LPCSTR f) {
+  return !Faulted('w') && gSystem.WriteProfileString(s, k, v, f);
+}
+DWORD WINAPI FaultyRead(LPCSTR s, LPCSTR k, LPCSTR d, LPSTR to, DWORD n, LPCSTR f) {
+  if (!Faulted('r')) return gSystem.ReadProfileString(s, k, d, to, n, f);
+  *to = 0;
+  return 0;
+}
+BOOL WINAPI FaultyFlush(HANDLE h) { return !Faulted('f') && gSystem.FlushFileBuffers(h); }
+BOOL WINAPI FaultyReplace(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags, LPVOID x, LPVOID y) {
+  if (!Faulted('R')) return gSystem.ReplaceFile(replaced, replacement, backup, flags, x, y);
+  // With no backup name: 1176, the replaced file is gone; 1177, it is under another name.
+  if (gFault == ERROR_UNABLE_TO_MOVE_REPLACEMENT) DeleteFileA(replaced);
+  if (gFault == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) MoveFileA(replaced, (std::string(replaced) + "~RF1a2b.TMP").c_str());
+  SetLastError(gFault);
+  return FALSE;
+}
+BOOL WINAPI FaultyMove(LPCSTR a, LPCSTR b, DWORD f) { return !Faulted('m') && gSystem.MoveFileEx(a, b, f); }
+BOOL WINAPI FaultyDelete(LPCSTR a) { return !Faulted('d') && gSystem.DeleteFile(a); }
+
+}  // namespace
+
+TEST_F(Store, AFaultAtAnyStepOfTheSaveLeavesTheOldFileOrTheNewOne) {
+  // The error; whether it comes from the swap alone (ReplaceFile's own outcomes) or from any
+  // call in turn; and whether the save gets through when it comes once from the swap: a file
+  // held for a moment is tried again, and after 1176 and 1177 the copy is whole and goes into
+  // place.
+  const struct {
+    DWORD error;
+    bool swapOnly, passesAtTheSwap;
+  } kFaults[] = {{ERROR_WRITE_FAULT, false, false}, {ERROR_ACCESS_DENIED, false, true},
+                 {ERROR_SHARING_VIOLATION, true, true}, {ERROR_UNABLE_TO_REMOVE_REPLACED, true, true},
+                 {ERROR_UNABLE_TO_MOVE_REPLACEMENT, true, true}, {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true, true}};
+  const std::string before = "[Tray]\r\nOwn=1\r\n[General]\r\nBalance=7\r\n", copy = path + ".new";
+  TSettings wanted;
+  wanted.Balance = 33;
+  gSystem = FileCalls();
+  const TFileCalls faulty = {FaultyCopy, FaultyWrite, FaultyRead, FaultyFlush, FaultyReplace, FaultyMove, FaultyDelete};
+  int runs = 0;
+  for (bool existing : {true, false}) {
+    for (const auto& fault : kFaults) {
+      for (gFaultAt = 1;; ++gFaultAt) {
+        DeleteFileA(path.c_str());
+        if (existing) Write(before);
+        gCalls = 0;
+        gFault = fault.error;
+        gSwapOnly = fault.swapOnly;
+        gFaulted = 0;
+        FileCallsOverride = &faulty;
+        TWriteResult result = WriteSettings(path, wanted);
+        FileCallsOverride = nullptr;
+        if (!gFaulted) break;  // every call has had its fault
+        ++runs;
+        SCOPED_TRACE(testing::Message() << (existing ? "a file" : "no file") << ", error " << fault.error
+                                        << " at call " << gFaultAt << " (" << gFaulted << ")");
+        std::string file = ReadFileBytes(path);
+        bool old = existing ? file == before : GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+        bool saved = !old && Fields(ReadSettings(path)) == Fields(wanted) &&
+                     (!existing || file.find("[Tray]\r\nOwn=1\r\n") == 0);
+        EXPECT_TRUE(old || saved) << "the old file or the new settings, never neither: " << file;
+        EXPECT_EQ(result.error != 0, !saved) << "a failure is told exactly when the new settings are not in place";
+        EXPECT_TRUE(old || !result.untouched);
+        EXPECT_TRUE(gFaulted != 'R' || (result.error == 0) == fault.passesAtTheSwap) << "at the swap";
+        EXPECT_TRUE(gFaulted == 'd' || GetFileAttributesA(copy.c_str()) == INVALID_FILE_ATTRIBUTES) << "no copy left";
+        DeleteFileA(copy.c_str());
+      }
+    }
+  }
+  EXPECT_GT(runs, 2 * 2 * 40 + 4) << "every call of the save failed once";
 }
 
 TEST(HotkeyText, EveryModifierMixAndAnExtendedKeyName) {
