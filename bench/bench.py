@@ -171,7 +171,7 @@ def main():
     for label, folder in (("shipped 32-bit", args.shipped), (os.path.basename(build), build)):
         vs = os.path.getsize(os.path.join(folder, "dist", "VConfig.exe"))
         bs = os.path.getsize(os.path.join(folder, "bench", "baseline.exe"))
-        target = "<= 53,248 B (52 KiB)" if label.startswith("shipped") else ""
+        target = "<= 55,296 B (54 KiB)" if label.startswith("shipped") else ""
         print(f"| executable size, {label} | {vs:,} B ({vs / 1024:.1f} KiB) | {bs:,} B | "
               f"{vs / bs:.2f} | {target} |")
     print()
