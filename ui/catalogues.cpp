@@ -6,13 +6,14 @@
 #include "../wincontrols/controls/operations.h"
 #include "formrecord.h"
 #include "skinfile.h"
+#include "texts.h"
 
 TList<uint16_t> KeyCodeList;
 TList<TSkin> SkinList;
 TList<TText> DeviceNameList;
 
 const char TrayActionNames[kTrayActionCount][24] = {
-    "Нет", "Стандартный регулятор*", "Стандартный микшер", "Выкл. / вкл. звук", "Настройки"};
+    TXT_ActionNone, TXT_ActionVolumeControl, TXT_ActionMixer, TXT_ActionMute, TXT_ActionSettings};
 
 namespace {
 constexpr LPARAM kExtendedKey = 0x1000000;
