@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <algorithm>
+
 #include "../wincontrols/controls/operations.h"
 #include "formrecord.h"
 #include "skinfile.h"
@@ -12,10 +14,15 @@ TList<uint16_t> KeyCodeList;
 TList<TSkin> SkinList;
 TList<TText> DeviceNameList;
 
-const char TrayActionNames[kTrayActionCount][24] = {
+namespace {
+// Each name as long as the longest of them with its zero (a longer one added to the list and
+// not here does not compile).
+constexpr size_t kTrayActionNameSize =
+    std::max({sizeof TXT_ActionNone, sizeof TXT_ActionVolumeControl, sizeof TXT_ActionMixer,
+              sizeof TXT_ActionMute, sizeof TXT_ActionSettings});
+const char TrayActionNames[kTrayActionCount][kTrayActionNameSize] = {
     TXT_ActionNone, TXT_ActionVolumeControl, TXT_ActionMixer, TXT_ActionMute, TXT_ActionSettings};
 
-namespace {
 constexpr LPARAM kExtendedKey = 0x1000000;
 
 bool IsNavigationKey(uint32_t code) {
