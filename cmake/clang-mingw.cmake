@@ -11,7 +11,6 @@ set(CMAKE_SYSROOT /usr/${triple})
 # Without the sysroot Clang would also search the host's /usr/include.
 file(GLOB gcc_dirs LIST_DIRECTORIES true /usr/lib/gcc/${triple}/*-posix /usr/lib/gcc/${triple}/*)
 list(GET gcc_dirs 0 gcc_dir)
-set(VCONFIG_GCC_DIR ${gcc_dir})
 set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES ${gcc_dir}/include/c++ ${gcc_dir}/include/c++/${triple}
     ${gcc_dir}/include/c++/backward)
 foreach(kind EXE SHARED MODULE)
