@@ -10,16 +10,14 @@
 #include "../wincontrols/storage/convert.h"
 #include "../runtime/benchmarks.h"
 #include "../runtime/runtime_error.h"
+#include "texts.h"
 
 namespace {
 constexpr char kMutexName[] = "VConfigMutex";
 
 // Without a short name the files beside the program are out of the ANSI functions' reach.
 void ReportUnreachableFolder() {
-  TWideText text = TWideText("В названии папки\r\n") + ProgramFolderName() +
-                   "\r\nесть буквы, которых нет в кодировке Windows, а короткого имени у неё нет: "
-                   "настройки в ней нельзя ни прочитать, ни сохранить.\r\nПереместите программу "
-                   "в папку с русским или латинским названием.";
+  TWideText text = TWideText(TXT_FolderBefore) + ProgramFolderName() + TXT_FolderAfter;
   ShowMessageBox(nullptr, text, kWindowCaption, MB_OK | MB_ICONWARNING);
 }
 

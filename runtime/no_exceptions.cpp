@@ -22,15 +22,17 @@ void operator delete[](void* p) noexcept { free(p); }
 void operator delete(void* p, std::size_t) noexcept { free(p); }
 void operator delete[](void* p, std::size_t) noexcept { free(p); }
 
+// Each is declared noreturn where the library first declares it (Clang accepts the attribute
+// only there).
 namespace std {
 
-[[noreturn]] void __throw_bad_alloc() { RuntimeError(kErrOutOfMemory); }
-[[noreturn]] void __throw_bad_array_new_length() { RuntimeError(kErrOutOfMemory); }
-[[noreturn]] void __throw_length_error(const char*) { RuntimeError(kErrOutOfMemory); }
-[[noreturn]] void __throw_logic_error(const char*) { RuntimeError(kErrOtherFatal); }
-[[noreturn]] void __throw_out_of_range(const char*) { RuntimeError(kErrOtherFatal); }
-[[noreturn]] void __throw_out_of_range_fmt(const char*, ...) { RuntimeError(kErrOtherFatal); }
-[[noreturn]] void __throw_invalid_argument(const char*) { RuntimeError(kErrOtherFatal); }
-[[noreturn]] void __throw_bad_function_call() { RuntimeError(kErrOtherFatal); }
+void __throw_bad_alloc() { RuntimeError(kErrOutOfMemory); }
+void __throw_bad_array_new_length() { RuntimeError(kErrOutOfMemory); }
+void __throw_length_error(const char*) { RuntimeError(kErrOutOfMemory); }
+void __throw_logic_error(const char*) { RuntimeError(kErrOtherFatal); }
+void __throw_out_of_range(const char*) { RuntimeError(kErrOtherFatal); }
+void __throw_out_of_range_fmt(const char*, ...) { RuntimeError(kErrOtherFatal); }
+void __throw_invalid_argument(const char*) { RuntimeError(kErrOtherFatal); }
+void __throw_bad_function_call() { RuntimeError(kErrOtherFatal); }
 
 }  // namespace std

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 pkgs=(cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 g++-mingw-w64-x86-64-posix
-      binutils-mingw-w64-x86-64 wine wine32:i386 wine64
+      binutils-mingw-w64-x86-64 clang lld wine wine32:i386 wine64
       fonts-wine xvfb xdotool x11-utils x11-apps imagemagick locales pulseaudio googletest python3)
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds every target for both word sizes, and
 # runs every test suite under Wine on the shipped 32-bit build, or on the 64-bit build of the
-# same sources where this host cannot start 32-bit Wine.
+# same sources where this host cannot start 32-bit Wine. Then the same sources built by Clang
+# and lld: the unit, end-to-end and hostile suites and the image check on that program.
 set -euo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
 scripts/deps.sh
@@ -19,4 +20,15 @@ else
   echo "test: this host cannot run 32-bit Wine; testing the 64-bit build of the same sources (build/win64)"
 fi
 scripts/harness.sh "build/$VCONFIG_PRESET" ctest --preset "$VCONFIG_PRESET" "$@"
-echo "test: tested build/$VCONFIG_PRESET; both win32 and win64 were built"
+# The second compiler: the 32-bit Clang program always, and the 64-bit one where it is the one
+# this host can run.
+clang_preset=clang${VCONFIG_PRESET#win}
+for preset in clang32 $([ "$clang_preset" = clang64 ] && echo clang64); do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  cmake --build --preset "$preset" --target package >/dev/null
+done
+echo "test: testing the Clang build (build/$clang_preset): unit, end-to-end and hostile suites"
+scripts/harness.sh "build/$clang_preset" ctest --preset "$clang_preset" -L program "$@"
+echo "test: tested build/$VCONFIG_PRESET and build/$clang_preset;" \
+     "win32, win64 and clang32 were built"

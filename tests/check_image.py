@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """What the program's image needs from the system, read from the executable and its linker map.
-VConfig.exe starts without the C runtime's start-up code and must load on Windows 7. Fails,
+VConfig.exe starts without the C runtime's start-up code and must load on Windows 7. Reads
+the map of GNU ld and of lld. Fails,
 naming what it found, on a static constructor (.ctors, .init_array, .CRT$XC/XI), TLS data, a
 TLS directory or callback, a pseudo-relocation, an import of the C runtime's start-up and exit
 helpers or of a threads library, an import that Windows 7 lacks, and a DLL outside the
@@ -61,10 +62,21 @@ def image_findings(data):
     return found
 
 
+SECTIONS = r"\.ctors\S*|\.init_array\S*|\.CRT\$X[CIL]\S*|\.tls\S*"
+LLD_MAP = "Address  Size     Align Out     In      Symbol"
+
+
 def map_findings(text):
+    if text.startswith(LLD_MAP):
+        # lld's map: "address size align" and "file:(section)". It does not show the
+        # pseudo-relocation list; the Clang build links with --disable-runtime-pseudo-reloc, and
+        # lld then refuses to make one.
+        return [f"{m[3]} ({int(m[1], 16)} bytes) from {m[2]}" for m in re.finditer(
+            r"^[0-9a-f]+ ([0-9a-f]+)\s+\d+\s+(\S+):\((" + SECTIONS + r")\)$", text, re.M)
+            if int(m[1], 16)]
     found = [f"{m[1]} ({int(m[2], 16)} bytes) from {m[3]}" for m in re.finditer(
-        r"^ (\.ctors\S*|\.init_array\S*|\.CRT\$X[CIL]\S*|\.tls\S*)\s+0x[0-9a-f]+\s+0x([0-9a-f]+)"
-        r"\s+(\S+)", text, re.M) if int(m[2], 16)]
+        r"^ (" + SECTIONS + r")\s+0x[0-9a-f]+\s+0x([0-9a-f]+)\s+(\S+)", text, re.M)
+        if int(m[2], 16)]
     m = re.search(r"^\s+0x([0-9a-f]+)\s+__rt_psrelocs_size = ", text, re.M)
     if not m or int(m[1], 16):
         found.append(f"pseudo-relocations ({int(m[1], 16)} bytes)" if m else "no pseudo-relocation list")

@@ -12,6 +12,7 @@
 #include "about.h"
 #include "formrecord.h"
 #include "spin.h"
+#include "texts.h"
 
 TFormRecord* FormRecord = nullptr;
 
@@ -97,14 +98,14 @@ void BuildHotkeyGroup(TControl* page, const THotkeyGroup& g, const char* caption
   *g.alt = Check(*g.group, "Alt", 69, 24);
   *g.shift = Check(*g.group, "Shift", 110, 24);
   *g.win = Check(*g.group, "Win", winLeft, 24);
-  *g.combo = Combo(*g.group, kListCombo, comboLeft, 23, 74, "Нет\0", 0, *g.group);
+  *g.combo = Combo(*g.group, kListCombo, comboLeft, 23, 74, TXT_KeyNone "\0", 0, *g.group);
 }
 
 void BuildGeneralPage(TFormRecord* r, TControl* page) {
-  r->DeviceGroup = Group(page, "Устройство для управления", 12, 14, 304, 60);
+  r->DeviceGroup = Group(page, TXT_DeviceGroup, 12, 14, 304, 60);
   r->DeviceCombo =
-      Combo(r->DeviceGroup, kListCombo, 40, 24, 224, "Первичное устройство\0", 0, r->DeviceGroup);
-  r->BalanceGroup = Group(page, "Баланс каналов", 12, 86, 304, 60);
+      Combo(r->DeviceGroup, kListCombo, 40, 24, 224, TXT_PrimaryDevice "\0", 0, r->DeviceGroup);
+  r->BalanceGroup = Group(page, TXT_BalanceGroup, 12, 86, 304, 60);
   r->BalanceSpin = NewSpin(r->BalanceGroup);
   SpinSetMax(r->BalanceSpin, 100);
   SpinSetMin(r->BalanceSpin, 0);
@@ -113,33 +114,31 @@ void BuildGeneralPage(TFormRecord* r, TControl* page) {
   SetPosition(r->BalanceEdit, 40, 24);
   SetSize(r->BalanceEdit, 32, 19);
   SetText(r->BalanceEdit, "50");
-  r->StepGroup = Group(page, "Шаг изменения громкости", 12, 158, 304, 60);
-  r->StepRangeLabel = Label(r->StepGroup, "(от 0 до 65535)", 168, 28);
+  r->StepGroup = Group(page, TXT_StepGroup, 12, 158, 304, 60);
+  r->StepRangeLabel = Label(r->StepGroup, TXT_StepRange, 168, 28);
   r->StepCombo = Combo(r->StepGroup, kEditCombo, 40, 24, 120,
-                       "500 (очень медленно)\0" "2500 (медленно)\0" "5000 (нормально)\0"
-                       "7500 (быстро)\0" "10000 (очень быстро)\0",
-                       2, r->StepGroup);
-  r->AutostartCheck = Check(page, "Автозагрузка программы", 12, 230, 152);
+                       TXT_StepItems, 2, r->StepGroup);
+  r->AutostartCheck = Check(page, TXT_Autostart, 12, 230, 152);
 }
 
 void BuildViewPage(TFormRecord* r, TControl* page) {
-  r->SkinGroup = Group(page, "Скин индикатора в трее", 12, 14, 304, 60);
+  r->SkinGroup = Group(page, TXT_SkinGroup, 12, 14, 304, 60);
   r->SkinCombo = Combo(r->SkinGroup, kListCombo, 40, 24, 224, "", 0, r->SkinGroup);
-  r->BalloonHintCheck = Check(page, "Всплывающая подсказка", 12, 94);
+  r->BalloonHintCheck = Check(page, TXT_BalloonHint, 12, 94);
 }
 
 void BuildMousePage(TFormRecord* r, TControl* page) {
-  r->WheelGroup = Group(page, "Управление громкостью", 12, 14, 304, 80);
-  r->WheelModLabel = Label(r->WheelGroup, "Колесико мыши +", 16, 49);
-  r->WheelOverIconCheck = Check(r->WheelGroup, "Колесико мыши над значком в трее", 16, 23);
+  r->WheelGroup = Group(page, TXT_WheelGroup, 12, 14, 304, 80);
+  r->WheelModLabel = Label(r->WheelGroup, TXT_WheelModifiers, 16, 49);
+  r->WheelOverIconCheck = Check(r->WheelGroup, TXT_WheelOverIcon, 16, 23);
   r->WheelCtrlCheck = Check(r->WheelGroup, "Ctrl", 115, 48);
   r->WheelAltCheck = Check(r->WheelGroup, "Alt", 160, 48);
   r->WheelShiftCheck = Check(r->WheelGroup, "Shift", 200, 48);
-  r->TrayActionsGroup = Group(page, "Действия над иконкой в трее", 12, 110, 304, 152);
-  r->ClickLabel = Label(r->TrayActionsGroup, "Одиночный клик:", 16, 28);
-  r->DClickLabel = Label(r->TrayActionsGroup, "Двойной клик:", 16, 60);
-  r->MClickLabel = Label(r->TrayActionsGroup, "Средняя кнопка:", 16, 92);
-  r->PrimaryOnlyLabel = Label(r->TrayActionsGroup, "* Только для первичного устройства", 16, 120);
+  r->TrayActionsGroup = Group(page, TXT_TrayActionsGroup, 12, 110, 304, 152);
+  r->ClickLabel = Label(r->TrayActionsGroup, TXT_Click, 16, 28);
+  r->DClickLabel = Label(r->TrayActionsGroup, TXT_DoubleClick, 16, 60);
+  r->MClickLabel = Label(r->TrayActionsGroup, TXT_MiddleClick, 16, 92);
+  r->PrimaryOnlyLabel = Label(r->TrayActionsGroup, TXT_PrimaryOnly, 16, 120);
   r->ClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 24, 164, "", 0, r->ClickLabel);
   r->DClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 56, 164, "", 0, r->DClickLabel);
   r->MClickCombo = Combo(r->TrayActionsGroup, kListCombo, 116, 88, 164, "", 0, r->MClickLabel);
@@ -148,29 +147,29 @@ void BuildMousePage(TFormRecord* r, TControl* page) {
 void BuildHotkeysPage(TFormRecord* r, TControl* page) {
   BuildHotkeyGroup(page, {&r->UpKeyGroup, &r->UpCtrlCheck, &r->UpAltCheck, &r->UpShiftCheck,
                           &r->UpWinCheck, &r->UpKeyCombo},
-                   "Увеличить громкость", 14, 161, 208);
+                   TXT_VolumeUpGroup, 14, 161, 208);
   BuildHotkeyGroup(page, {&r->DownKeyGroup, &r->DownCtrlCheck, &r->DownAltCheck,
                           &r->DownShiftCheck, &r->DownWinCheck, &r->DownKeyCombo},
-                   "Уменьшить громкость", 94, 160, 206);
+                   TXT_VolumeDownGroup, 94, 160, 206);
   BuildHotkeyGroup(page, {&r->MuteKeyGroup, &r->MuteCtrlCheck, &r->MuteAltCheck,
                           &r->MuteShiftCheck, &r->MuteWinCheck, &r->MuteKeyCombo},
-                   "Выкл. / вкл. звук", 174, 160, 206);
+                   TXT_MuteGroup, 174, 160, 206);
 }
 
 void BuildAboutPage(TFormRecord* r, TControl* page) {
   r->AuthorLabel = Label(page, kAuthorText, 12, 62);
   r->CopyrightLabel = Label(page, kCopyrightText, 84, 248);
   r->IconsLabel = Label(page, kIconsText, 12, 80);
-  r->TitleLabel = Label(page, "Vorduna", 12, 14);
+  r->TitleLabel = Label(page, TXT_Title, 12, 14);
   SetFontStyle(GetFont(r->TitleLabel), kFontBold);
   r->VersionLabel = Label(page, kVersionText, 12, 30);
-  r->ContactsGroup = Group(page, "Координаты", 12, 110, 304, 86);
+  r->ContactsGroup = Group(page, TXT_ContactsGroup, 12, 110, 304, 86);
   r->IcqNumberLabel = Label(r->ContactsGroup, kIcqNumber, 103, 60);
-  r->IcqCaptionLabel = Label(r->ContactsGroup, "ICQ:", 24, 56);
+  r->IcqCaptionLabel = Label(r->ContactsGroup, TXT_IcqCaption, 24, 56);
   r->MailLinkLabel = Link(r->ContactsGroup, kMailAddress, 103, 40);
-  r->MailCaptionLabel = Label(r->ContactsGroup, "E-Mail/Jabber:", 24, 40);
+  r->MailCaptionLabel = Label(r->ContactsGroup, TXT_MailCaption, 24, 40);
   r->WebLinkLabel = Link(r->ContactsGroup, kWebHost, 103, 24);
-  r->WebCaptionLabel = Label(r->ContactsGroup, "Web:", 24, 24);
+  r->WebCaptionLabel = Label(r->ContactsGroup, TXT_WebCaption, 24, 24);
 }
 
 }  // namespace
@@ -195,16 +194,16 @@ void BuildSettingsWindow(TFormRecord*& record, TControl* parent, void (*prepare)
   SetFontHeight(GetFont(form), -11);
   SetFontName(GetFont(form), "Tahoma");
 
-  r->SettingsTabs = NewTabControl(form, "Общие\0Вид\0Мышь\0Горячие клавиши\0О программе...\0");
+  r->SettingsTabs = NewTabControl(form, TXT_PageTitles);
   Place(r->SettingsTabs, 8, 8, 336, 304);
   BuildGeneralPage(r, GetPage(r->SettingsTabs, kGeneralPage));
   BuildViewPage(r, GetPage(r->SettingsTabs, kViewPage));
   BuildMousePage(r, GetPage(r->SettingsTabs, kMousePage));
   BuildHotkeysPage(r, GetPage(r->SettingsTabs, kHotkeysPage));
   BuildAboutPage(r, GetPage(r->SettingsTabs, kAboutPage));
-  r->OkButton = Button(form, "&OK", 112);
-  r->CancelButton = Button(form, "&Отмена", 192);
-  r->ApplyButton = Button(form, "&Применить", 272);
+  r->OkButton = Button(form, TXT_Ok, 112);
+  r->CancelButton = Button(form, TXT_Cancel, 192);
+  r->ApplyButton = Button(form, TXT_Apply, 272);
   BenchMark("controls");
 
   r->MailLinkLabel->fOnClick = MakeEvent<TFormRecord, &TFormRecord::MailLinkClick>(r);

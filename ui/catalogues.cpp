@@ -3,19 +3,27 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <algorithm>
+
 #include "../wincontrols/controls/operations.h"
 #include "../wincontrols/storage/convert.h"
 #include "formrecord.h"
 #include "skinfile.h"
+#include "texts.h"
 
 TList<uint16_t> KeyCodeList;
 TList<TSkin> SkinList;
 TList<TText> DeviceNameList;
 
-const char TrayActionNames[kTrayActionCount][24] = {
-    "Нет", "Стандартный регулятор*", "Стандартный микшер", "Выкл. / вкл. звук", "Настройки"};
-
 namespace {
+// Each name as long as the longest of them with its zero (a longer one added to the list and
+// not here does not compile).
+constexpr size_t kTrayActionNameSize =
+    std::max({sizeof TXT_ActionNone, sizeof TXT_ActionVolumeControl, sizeof TXT_ActionMixer,
+              sizeof TXT_ActionMute, sizeof TXT_ActionSettings});
+const char TrayActionNames[kTrayActionCount][kTrayActionNameSize] = {
+    TXT_ActionNone, TXT_ActionVolumeControl, TXT_ActionMixer, TXT_ActionMute, TXT_ActionSettings};
+
 constexpr LPARAM kExtendedKey = 0x1000000;
 
 bool IsNavigationKey(uint32_t code) {

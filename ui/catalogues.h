@@ -22,7 +22,6 @@ extern TList<TSkin> SkinList;
 extern TList<TText> DeviceNameList;
 
 constexpr int kTrayActionCount = 5;
-extern const char TrayActionNames[kTrayActionCount][24];
 
 // The key's name as the keyboard layout gives it, in its own characters.
 TWideText KeyName(uint32_t code);

@@ -1,6 +1,7 @@
 #pragma once
 // The settings window's record: one reference per control, and the window's handlers.
 #include "../wincontrols/objects/control.h"
+#include "texts.h"
 
 class TFormRecord : public TRefObject {
  public:
@@ -84,7 +85,7 @@ class TFormRecord : public TRefObject {
 extern TFormRecord* FormRecord;
 
 // The window's caption, also the title of its boxes.
-constexpr char kWindowCaption[] = "Vorduna: Настройки";
+constexpr char kWindowCaption[] = TXT_WindowCaption;
 
 // Page indexes of SettingsTabs
 enum TSettingsPage { kGeneralPage, kViewPage, kMousePage, kHotkeysPage, kAboutPage };

@@ -10,6 +10,7 @@
 #include "about.h"
 #include "formrecord.h"
 #include "hotkeycheck.h"
+#include "texts.h"
 #include "settingsview.h"
 
 namespace {
@@ -29,7 +30,7 @@ void OpenAddress(const TText& address) {
 }
 // What went wrong with the file, in the system's own words (and the user's language).
 TWideText FileFailureReason(const TWriteResult& written) {
-  TWideText why = "Записанное не совпало с прочитанным: возможно, на диске не хватает места.\r\n";
+  TWideText why = TXT_SaveNotVerified;
   wchar_t* text = nullptr;
   if (written.error != kErrNotVerified &&
       FormatMessageW(
@@ -38,16 +39,16 @@ TWideText FileFailureReason(const TWriteResult& written) {
     why = WideOf(text);
     LocalFree(text);
   }
-  return written.untouched ? why + "Файл остался прежним.\r\n" : why;
+  return written.untouched ? why + TXT_SaveFileUntouched : why;
 }
 
 void ReportSaveFailure(TFormRecord* r, const TWriteResult* file, bool autostartFailed) {
   TWideText text;
   if (file)
-    text = "Не удалось записать настройки в файл\r\n" + SystemText(SettingsFilePath()) + "\r\n" +
+    text = TXT_SaveFileFailed + SystemText(SettingsFilePath()) + "\r\n" +
            FileFailureReason(*file);
-  if (autostartFailed) text += "Не удалось изменить автозагрузку программы в реестре.\r\n";
-  text += "Окно остаётся открытым, чтобы изменения не пропали.";
+  if (autostartFailed) text += TXT_SaveAutostartFailed;
+  text += TXT_SaveWindowStaysOpen;
   ShowMessageBox(r->SettingsForm, text, kWindowCaption, MB_OK | MB_ICONERROR);
 }
 

@@ -8,6 +8,7 @@
 #include "catalogues.h"
 #include "formrecord.h"
 #include "settingsview.h"
+#include "texts.h"
 
 namespace {
 
@@ -59,17 +60,16 @@ bool ConfirmHotkeys(TFormRecord* r, const TSettings& settings) {
     while (same < i && !(chosen[same] == chosen[i])) ++same;
     TText why;
     if (same < i)
-      why = "это сочетание уже задано для «" + GroupTitle(groups[same]) + "».";
+      why = TXT_HotkeySameAsBefore + GroupTitle(groups[same]) + TXT_HotkeySameAsAfter;
     else if (!IsHeld(chosen[i]) && TakenElsewhere(r->SettingsForm->fHandle, chosen[i]))
-      why = "это сочетание уже занято другой программой.";
+      why = TXT_HotkeyTakenElsewhere;
     else
       continue;
-    conflicts += GroupTitle(groups[i]) + " — " + HotkeyText(chosen[i]) + ": " + why + "\r\n";
+    conflicts += GroupTitle(groups[i]) + TXT_HotkeyDash + HotkeyText(chosen[i]) + ": " + why + "\r\n";
     if (first < 0) first = i;
   }
   if (first < 0) return true;
-  TWideText text = "Некоторые горячие клавиши не будут работать:\r\n\r\n" + conflicts +
-                   "\r\nВсё равно сохранить настройки?";
+  TWideText text = TXT_HotkeysIntro + conflicts + TXT_HotkeysQuestion;
   if (ShowMessageBox(r->SettingsForm, text, kWindowCaption, MB_YESNO | MB_ICONWARNING) == IDYES)
     return true;
   SetCurIndex(r->SettingsTabs, kHotkeysPage);

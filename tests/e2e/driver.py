@@ -8,7 +8,9 @@ import subprocess
 import time
 
 ENC = "cp1251"
-WINE = os.environ.get("WINE", "wine")
+# On Windows itself there is no Wine: the programs run directly, with Windows paths.
+WINE = None if os.name == "nt" else os.environ.get("WINE", "wine")
+LAUNCH = [WINE] if WINE else []
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 
 # The controls in creation order from DeviceGroup on; identifiers follow from 0x8000 in that
@@ -78,6 +80,8 @@ def wait_until(predicate, timeout, what, step=0.1):
 
 
 def winpath(path):
+    if not WINE:
+        return os.path.abspath(path)
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
@@ -106,7 +110,7 @@ class Tools:
         self.utf8 = False  # the automation client reads texts in UTF-16 and prints UTF-8
 
     def wine(self, *args, timeout=60, check_rc=False, env=None):
-        r = subprocess.run([WINE, *args], capture_output=True, timeout=timeout,
+        r = subprocess.run([*LAUNCH, *args], capture_output=True, timeout=timeout,
                            stdin=subprocess.DEVNULL, env=env)
         if check_rc and r.returncode != 0:
             raise Failure(f"{args[0]} {' '.join(args[1:2])} failed: {r.returncode}")
@@ -183,7 +187,7 @@ class Peer:
             if f.startswith("notices.log"):
                 os.remove(os.path.join(log_dir, f))
         self.proc = _track(subprocess.Popen(
-            [WINE, os.path.join(tools.tools, "peer.exe"), "notices", winpath(self.log),
+            [*LAUNCH, os.path.join(tools.tools, "peer.exe"), "notices", winpath(self.log),
              winpath(ini_path)], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL))
         wait_until(lambda: os.path.exists(self.log + ".ready"), 30, "the peer window")
@@ -208,7 +212,7 @@ class Holder:
         start = ["explorer", "/desktop=VConfig,800x600"] if desktop else []
         self.tools, self.desktop = tools, desktop
         self.proc = _track(subprocess.Popen(
-            [WINE, *start, os.path.join(tools.tools, "peer.exe"), *args, winpath(self.ready)],
+            [*LAUNCH, *start, os.path.join(tools.tools, "peer.exe"), *args, winpath(self.ready)],
             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         self.pid = wait_until(self._pid, 30, "the helper " + args[0])
 
@@ -243,7 +247,7 @@ class Program:
         # Windows (1252).
         start = ["explorer", "/desktop=VConfig,800x600"] if desktop else []
         env = dict(os.environ, LANG=locale, LC_ALL=locale) if locale else None
-        self.proc = _track(subprocess.Popen([WINE, *start, os.path.join(folder, "VConfig.exe")], cwd=folder,
+        self.proc = _track(subprocess.Popen([*LAUNCH, *start, os.path.join(folder, "VConfig.exe")], cwd=folder,
                                      stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                      stderr=subprocess.PIPE, env=env))
         self.stderr = b""

@@ -14,8 +14,9 @@ void Pump() {
   }
 }
 
-std::string WinPath(const std::string& unixPath) {
-  std::string p = "Z:" + unixPath;
+std::string WinPath(const std::string& path) {
+  // Only a Unix path (the suites under Wine) needs the drive Wine maps / to.
+  std::string p = path.compare(0, 1, "/") == 0 ? "Z:" + path : path;
   for (char& ch : p)
     if (ch == '/') ch = '\\';
   return p;

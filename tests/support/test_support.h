@@ -11,8 +11,8 @@ class TControl;
 
 // Dispatches what is waiting in the thread's queue.
 void Pump();
-// The Windows path of a folder of the build (Wine maps / to Z:\).
-std::string WinPath(const std::string& unixPath);
+// The Windows path of a folder of the build (under Wine, / is Z:\).
+std::string WinPath(const std::string& path);
 // The folder of the running test program, with its trailing backslash.
 std::string TestFolder();
 std::string ReadFileBytes(const std::string& path);
