@@ -44,7 +44,7 @@ TWideText KeyName(uint32_t code) {
 
 TWideText KeyTitle(uint32_t code) {
   TWideText name = KeyName(code);
-  return name.empty() ? TWideText("Код ") + IntToText(static_cast<int32_t>(code)) : name;
+  return name.empty() ? TWideText(TXT_KeyCode) + IntToText(static_cast<int32_t>(code)) : name;
 }
 
 void AddKeyRange(TFormRecord* r, uint32_t first, uint32_t last) {

@@ -5,6 +5,7 @@
 #include "../wincontrols/storage/convert.h"
 #include "catalogues.h"
 #include "formrecord.h"
+#include "texts.h"
 
 bool AutostartAsShown;
 
@@ -38,7 +39,7 @@ void ShowDevice(TFormRecord* r, const TText& stored) {
   // item of its own, and its stored name stands behind it.
   if (!matched && !stored.empty()) {
     DeviceNameList.push_back(TText(stored));
-    SetCurIndex(r->DeviceCombo, AddItem(r->DeviceCombo, SystemText(stored) + " (не подключено)"));
+    SetCurIndex(r->DeviceCombo, AddItem(r->DeviceCombo, SystemText(stored) + TXT_DeviceNotConnected));
   }
 }
 
@@ -74,7 +75,7 @@ void ShowSkin(TFormRecord* r, const TText& stored, bool inFile) {
   if (item < 0) {
     SkinList.push_back(TSkin());
     item = static_cast<int>(SkinList.size()) - 1;
-    AddItem(r->SkinCombo, SystemText(stored) + " (файл не найден)");
+    AddItem(r->SkinCombo, SystemText(stored) + TXT_SkinFileMissing);
   }
   SkinList[item].FileName = stored;
   SetCurIndex(r->SkinCombo, item);
