@@ -22,6 +22,8 @@ void operator delete[](void* p) noexcept { free(p); }
 void operator delete(void* p, std::size_t) noexcept { free(p); }
 void operator delete[](void* p, std::size_t) noexcept { free(p); }
 
+// libstdc++ reports its failures through these; other libraries have their own ways.
+#ifdef __GLIBCXX__
 namespace std {
 
 [[noreturn]] void __throw_bad_alloc() { RuntimeError(kErrOutOfMemory); }
@@ -34,3 +36,4 @@ namespace std {
 [[noreturn]] void __throw_bad_function_call() { RuntimeError(kErrOtherFatal); }
 
 }  // namespace std
+#endif
