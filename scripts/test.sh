@@ -13,10 +13,14 @@ for preset in win32 win64; do
   cmake --build --preset "$preset"
   cmake --build --preset "$preset" --target package >/dev/null
 done
+# The MSVC-mode program (clang-cl, lld-link, Wine's headers): CTest's image and e2e_msvc entries
+# of the 32-bit build check it.
+cmake --preset msvc32-wine >/dev/null
+cmake --build --preset msvc32-wine
 if [ "$VCONFIG_PRESET" = win32 ]; then
   echo "test: testing the shipped 32-bit build (build/win32)"
 else
   echo "test: this host cannot run 32-bit Wine; testing the 64-bit build of the same sources (build/win64)"
 fi
 scripts/harness.sh "build/$VCONFIG_PRESET" ctest --preset "$VCONFIG_PRESET" "$@"
-echo "test: tested build/$VCONFIG_PRESET; both win32 and win64 were built"
+echo "test: tested build/$VCONFIG_PRESET; win32, win64 and msvc32-wine were built"
