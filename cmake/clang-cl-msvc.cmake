@@ -25,8 +25,10 @@ endif()
 # The system headers, in the order Visual Studio has them: the C++ library, the C runtime, the
 # Windows SDK. Debian's libc++ is configured for Linux: no threads, and its templates
 # instantiated here rather than taken from a library that does not exist for Windows.
-set(headers "-imsvc /usr/lib/llvm-14/include/c++/v1 -imsvc ${wine_include}/msvcrt -imsvc ${wine_include}/windows")
-set(libcxx "-D_LIBCPP_NO_VCRUNTIME -D_LIBCPP_HAS_NO_THREADS -D_LIBCPP_DISABLE_EXTERN_TEMPLATE -D_LIBCPP_DISABLE_VISIBILITY_ANNOTATIONS")
+string(JOIN " " headers -imsvc /usr/lib/llvm-14/include/c++/v1
+       -imsvc ${wine_include}/msvcrt -imsvc ${wine_include}/windows)
+string(JOIN " " libcxx -D_LIBCPP_NO_VCRUNTIME -D_LIBCPP_HAS_NO_THREADS
+       -D_LIBCPP_DISABLE_EXTERN_TEMPLATE -D_LIBCPP_DISABLE_VISIBILITY_ANNOTATIONS)
 set(CMAKE_C_FLAGS_INIT "${headers} /FI${shim}/shim.h")
 set(CMAKE_CXX_FLAGS_INIT "${headers} ${libcxx} /FI${shim}/shim.h")
 set(CMAKE_RC_FLAGS_INIT "-I ${wine_include}/windows")
