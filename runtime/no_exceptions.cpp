@@ -22,6 +22,8 @@ void operator delete[](void* p) noexcept { free(p); }
 void operator delete(void* p, std::size_t) noexcept { free(p); }
 void operator delete[](void* p, std::size_t) noexcept { free(p); }
 
+// libstdc++ reports its failures through these; other libraries have their own ways.
+#ifdef __GLIBCXX__
 // Each is declared noreturn where the library first declares it (Clang accepts the attribute
 // only there).
 namespace std {
@@ -36,3 +38,4 @@ void __throw_invalid_argument(const char*) { RuntimeError(kErrOtherFatal); }
 void __throw_bad_function_call() { RuntimeError(kErrOtherFatal); }
 
 }  // namespace std
+#endif

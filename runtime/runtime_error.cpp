@@ -1,6 +1,9 @@
 #include "runtime_error.h"
 
 #include <windows.h>
+#ifdef _MSC_VER
+#include <intrin.h>
+#endif
 
 #include <cstdint>
 #include <cstdlib>
@@ -69,9 +72,13 @@ void RuntimeErrorAt(int code, const void* address) {
   ExitProcess(static_cast<UINT>(code));
 }
 
+#ifdef _MSC_VER
+__declspec(noinline) void RuntimeError(int code) { RuntimeErrorAt(code, _ReturnAddress()); }
+#else
 __attribute__((noinline)) void RuntimeError(int code) {
   RuntimeErrorAt(code, __builtin_return_address(0));
 }
+#endif
 
 void InstallRuntimeErrorHandlers() {
   SetUnhandledExceptionFilter(FatalFilter);

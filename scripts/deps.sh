@@ -3,9 +3,12 @@
 # Idempotent: does nothing (quietly) when everything is already there.
 set -euo pipefail
 
+# clang-14, lld-14, llvm-14, libwine-dev and libc++-14-dev: the MSVC-mode build (clang-cl, lld-link,
+# llvm-dlltool, llvm-rc; Wine's Windows headers, libc++'s C++ headers).
 pkgs=(cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 g++-mingw-w64-x86-64-posix
       binutils-mingw-w64-x86-64 clang lld wine wine32:i386 wine64
-      fonts-wine xvfb xdotool x11-utils x11-apps imagemagick locales pulseaudio googletest python3)
+      fonts-wine xvfb xdotool x11-utils x11-apps imagemagick locales pulseaudio googletest python3
+      clang-14 lld-14 llvm-14 libwine-dev libc++-14-dev)
 
 missing=()
 for p in "${pkgs[@]}"; do

@@ -14,6 +14,10 @@ for preset in win32 win64; do
   cmake --build --preset "$preset"
   cmake --build --preset "$preset" --target package >/dev/null
 done
+# The MSVC-mode program (clang-cl, lld-link, Wine's headers): CTest's image and e2e_msvc entries
+# of the 32-bit build check it.
+cmake --preset msvc32-wine >/dev/null
+cmake --build --preset msvc32-wine
 if [ "$VCONFIG_PRESET" = win32 ]; then
   echo "test: testing the shipped 32-bit build (build/win32)"
 else
@@ -31,4 +35,4 @@ done
 echo "test: testing the Clang build (build/$clang_preset): unit, end-to-end and hostile suites"
 scripts/harness.sh "build/$clang_preset" ctest --preset "$clang_preset" -L program "$@"
 echo "test: tested build/$VCONFIG_PRESET and build/$clang_preset;" \
-     "win32, win64 and clang32 were built"
+     "win32, win64, msvc32-wine and clang32 were built"

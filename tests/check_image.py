@@ -83,6 +83,15 @@ def map_findings(text):
     return found
 
 
+def link_map_findings(text):
+    """The same from a map in link.exe's format (lld-link's /MAP), by its section groups. The entry
+    point bounds the constructor list with .CRT$XCA and .CRT$XCZ, a null pointer each; such a
+    linker makes no pseudo-relocations."""
+    return [f"{m[2]} ({int(m[1], 16)} bytes)" for m in re.finditer(
+        r"^ [0-9a-f]{4}:[0-9a-f]{8} ([0-9a-f]{8})H (\.CRT\$X[CILPT]\S*|\.tls\S*)", text, re.M)
+        if int(m[1], 16) and m[2] not in (".CRT$XCA", ".CRT$XCZ")]
+
+
 def main(args):
     if len(args) < 2 or len(args) % 2:
         print(__doc__)
@@ -92,7 +101,9 @@ def main(args):
     for exe, mapfile in pairs.values():
         try:
             with open(exe, "rb") as f, open(mapfile, encoding="utf-8", errors="replace") as m:
-                found = image_findings(f.read()) + map_findings(m.read())
+                text = m.read()
+                found = image_findings(f.read()) + (
+                    link_map_findings(text) if "Publics by Value" in text else map_findings(text))
         except (OSError, ValueError, struct.error) as e:
             found = [f"cannot be read: {e}"]
         for finding in found:

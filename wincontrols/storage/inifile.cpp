@@ -7,6 +7,9 @@
 
 namespace {
 constexpr DWORD kStrBufferSize = 4096;
+// Shared by the two readers below (one thread, neither calls the other): off the stack, their
+// frames stay under the 4 KB guard page, and no stack probe is needed.
+char ReadBuffer[kStrBufferSize];
 
 void Fail(TIniFile* ini, DWORD error) {
   if (!ini->WriteFailures++) ini->Error = error;
@@ -26,7 +29,7 @@ TText AsRead(const TText& text) {
 }
 
 void Verify(TIniFile* ini, const char* key, const TText& text) {
-  char buffer[kStrBufferSize];
+  char* buffer = ReadBuffer;
   // A default that no written value is: a missing key never passes.
   DWORD n = FileCalls().ReadProfileString(ini->Section.c_str(), key, "\x01", buffer, kStrBufferSize,
                                           ini->FileName.c_str());
@@ -89,7 +92,7 @@ TText ExchangeStr(TIniFile* ini, const char* key, const TText& value) {
     Write(ini, key, value);
     return value;
   }
-  char buffer[kStrBufferSize];
+  char* buffer = ReadBuffer;
   DWORD n = GetPrivateProfileStringA(ini->Section.c_str(), key ? key : "", value.c_str(), buffer,
                                      kStrBufferSize, ini->FileName.c_str());
   return n ? TText(buffer) : TText();
