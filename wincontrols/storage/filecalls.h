@@ -3,17 +3,16 @@
 // system through it unchanged, and a test puts a fault into any one step.
 #include <windows.h>
 
+// Each entry has the type of the system's function, as the Windows headers declare it.
 struct TFileCalls {
-  BOOL(WINAPI* CopyFile)(LPCSTR from, LPCSTR to, BOOL failIfExists);
+  decltype(&CopyFileA) CopyFile;
   // Also the flush of the profile cache (all arguments but the file name null).
-  BOOL(WINAPI* WriteProfileString)(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file);
-  DWORD(WINAPI* ReadProfileString)(LPCSTR section, LPCSTR key, LPCSTR fallback, LPSTR to,
-                                   DWORD size, LPCSTR file);
-  BOOL(WINAPI* FlushFileBuffers)(HANDLE file);
-  BOOL(WINAPI* ReplaceFile)(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags,
-                            LPVOID, LPVOID);
-  BOOL(WINAPI* MoveFileEx)(LPCSTR from, LPCSTR to, DWORD flags);
-  BOOL(WINAPI* DeleteFile)(LPCSTR path);
+  decltype(&WritePrivateProfileStringA) WriteProfileString;
+  decltype(&GetPrivateProfileStringA) ReadProfileString;
+  decltype(&FlushFileBuffers) FlushFileBuffers;
+  decltype(&ReplaceFileA) ReplaceFile;
+  decltype(&MoveFileExA) MoveFileEx;
+  decltype(&DeleteFileA) DeleteFile;
 };
 
 // A test's table in place of the system's; none in the program.
