@@ -29,14 +29,14 @@ trap cleanup EXIT
 if [ -n "${VCONFIG_DISPLAY:-}" ]; then
   export DISPLAY=$VCONFIG_DISPLAY
 else
-  for n in $(seq 90 140); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-    # Room for the window at 200 % (about 720 x 760 pixels).
-    Xvfb :$n -screen 0 1600x1200x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=:$n
-    break
-  done
+  # Xvfb takes the first free display itself and says which, so that two test worlds started
+  # together never share one. Room for the window at 200 % (about 720 x 760 pixels).
+  displayfile=$XDG_RUNTIME_DIR/display
+  rm -f "$displayfile"
+  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$displayfile" </dev/null >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+  export DISPLAY=:$(head -n1 "$displayfile")
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 fi
 

@@ -18,12 +18,6 @@ done
 # of the 32-bit build check it.
 cmake --preset msvc32-wine >/dev/null
 cmake --build --preset msvc32-wine
-if [ "$VCONFIG_PRESET" = win32 ]; then
-  echo "test: testing the shipped 32-bit build (build/win32)"
-else
-  echo "test: this host cannot run 32-bit Wine; testing the 64-bit build of the same sources (build/win64)"
-fi
-scripts/harness.sh "build/$VCONFIG_PRESET" ctest --preset "$VCONFIG_PRESET" "$@"
 # The second compiler: the 32-bit Clang program always, and the 64-bit one where it is the one
 # this host can run.
 clang_preset=clang${VCONFIG_PRESET#win}
@@ -32,7 +26,27 @@ for preset in clang32 $([ "$clang_preset" = clang64 ] && echo clang64); do
   cmake --build --preset "$preset"
   cmake --build --preset "$preset" --target package >/dev/null
 done
-echo "test: testing the Clang build (build/$clang_preset): unit, end-to-end and hostile suites"
-scripts/harness.sh "build/$clang_preset" ctest --preset "$clang_preset" -L program "$@"
+if [ "$VCONFIG_PRESET" = win32 ]; then
+  echo "test: testing the shipped 32-bit build (build/win32)"
+else
+  echo "test: this host cannot run 32-bit Wine; testing the 64-bit build of the same sources (build/win64)"
+fi
+echo "test: and, side by side, the Clang build (build/$clang_preset): unit, end-to-end and hostile suites"
+# Each run has a test world of its own (display, Wine prefix, sound server), so the two go
+# side by side; their reports follow one after the other.
+logs=build/test-logs
+mkdir -p "$logs"
+scripts/harness.sh "build/$VCONFIG_PRESET" ctest --preset "$VCONFIG_PRESET" "$@" >"$logs/gcc.txt" 2>&1 &
+gcc=$!
+scripts/harness.sh "build/$clang_preset" ctest --preset "$clang_preset" -L program "$@" >"$logs/clang.txt" 2>&1 &
+clang=$!
+status=0
+wait "$gcc" || status=1
+wait "$clang" || status=1
+echo "test: build/$clang_preset (Clang):"
+cat "$logs/clang.txt"
+echo "test: build/$VCONFIG_PRESET (GCC):"
+cat "$logs/gcc.txt"
 echo "test: tested build/$VCONFIG_PRESET and build/$clang_preset;" \
      "win32, win64, msvc32-wine and clang32 were built"
+exit "$status"
