@@ -5,10 +5,10 @@ set -euo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
 scripts/deps.sh
 source scripts/wine-env.sh
-# The shipped 32-bit program is always built and weighed.
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target VConfig vconfig_objects baseline skin_classic skin_night >/dev/null
+# The shipped 32-bit program (Clang and lld) is always built and weighed.
+cmake --preset clang32 >/dev/null
+cmake --build --preset clang32 --target VConfig vconfig_objects baseline skin_classic skin_night >/dev/null
 cmake --preset "$VCONFIG_PRESET" >/dev/null
 cmake --build --preset "$VCONFIG_PRESET" --target VConfig baseline startbench skin_classic skin_night >/dev/null
 scripts/harness.sh "build/$VCONFIG_PRESET" python3 bench/bench.py --build "build/$VCONFIG_PRESET" \
-  --shipped build/win32 "$@"
+  --shipped build/clang32 "$@"

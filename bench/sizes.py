@@ -1,21 +1,57 @@
 #!/usr/bin/env python3
-"""Where the bytes of an executable come from: reads the GNU ld map of its link and sums the
-input sections that reach the image, per object file and per linked library.
+"""Where the bytes of an executable come from: reads the map of its link (GNU ld's or lld's) and
+sums the input sections that reach the image, per object file and per linked library.
 usage: sizes.py MAP [--top N]"""
 import argparse
 import collections
 import re
 
 INPUT = re.compile(r"^ (\S+)?\s+0x([0-9a-f]+)\s+0x([0-9a-f]+)\s+(.+)$")
+LLD_HEADER = "Address  Size     Align Out     In      Symbol"
+# lld's lines: "address size align" and then an output section, "file:(input section)" or a
+# symbol, each in a column of its own.
+LLD_LINE = re.compile(r"^\s*[0-9a-f]+\s+([0-9a-f]+)\s+\d+ (\s*)(\S.*)$")
+# lld names an archive's member alone; those of an import library are dlltool's
+# "<library>s<number>.o", with a head "<library>h.o" and a tail "<library>t.o".
+IMPORT_MEMBER = re.compile(r"^(lib\w+?)(?:s\d+|h|t)\.o$")
+
+
+def skipped(section):
+    """.bss takes no room in the file; debug and discarded sections none in the image."""
+    return section.startswith((".debug", "/DISCARD/", ".bss", ".stab"))
+
+
+def read_lld_map(lines):
+    sizes = collections.defaultdict(collections.Counter)
+    out = None
+    for line in lines:
+        m = LLD_LINE.match(line.rstrip("\n"))
+        if m is None:
+            continue
+        size, indent, what = int(m.group(1), 16), len(m.group(2)), m.group(3)
+        if indent == 0:
+            out = None if skipped(what) else what
+            continue
+        # lld merges .bss into .data, at its end: no room in the file either
+        source = re.match(r"(.+):\((.*)\)$", what)
+        if out is None or source is None or size == 0 or skipped(source.group(2)):
+            continue
+        member = source.group(1).rsplit("/", 1)[-1]
+        lib = IMPORT_MEMBER.match(member)
+        sizes[(lib.group(1) + ".a" if lib else "", member)][out] += size
+    return sizes
 
 
 def read_map(path):
     """{(library or "", member or file): {output section: bytes}} for the loaded sections."""
+    lines = open(path, encoding="utf-8", errors="replace")
+    if next(lines, "").startswith(LLD_HEADER):
+        return read_lld_map(lines)
     sizes = collections.defaultdict(collections.Counter)
     out = None
     pending = None
     started = False
-    for line in open(path, encoding="utf-8", errors="replace"):
+    for line in lines:
         line = line.rstrip("\n")
         if line.startswith("Linker script and memory map"):
             started = True
@@ -24,8 +60,7 @@ def read_map(path):
             continue
         if not line.startswith(" "):
             name = line.split()[0]
-            # .bss takes no room in the file; debug and discarded sections none in the image
-            out = None if name.startswith((".debug", "/DISCARD/", ".bss", ".stab")) else name
+            out = None if skipped(name) else name
             pending = None
             continue
         if out is None:
