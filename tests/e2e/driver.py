@@ -267,7 +267,9 @@ class Program:
         """Until the window is visible with its last control present."""
         def ready():
             if self.proc.poll() is not None and not self.desktop:
-                raise Failure(f"the program ended at start with code {self.proc.returncode}")
+                said = self.proc.stderr.read().decode("utf-8", "replace").strip()[-300:]
+                raise Failure(f"the program ended at start with code {self.proc.returncode}"
+                              + (f"; Wine said: {said}" if said else ""))
             rc, out = self.tools.probe("dump")
             return rc == 0 and f"{ID['ApplyButton']}\t" in out
         wait_until(ready, timeout, "the settings window")
