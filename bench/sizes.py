@@ -25,7 +25,7 @@ def read_lld_map(lines):
     sizes = collections.defaultdict(collections.Counter)
     out = None
     for line in lines:
-        m = LLD_LINE.match(line.rstrip("\n"))
+        m = LLD_LINE.match(line)
         if m is None:
             continue
         size, indent, what = int(m.group(1), 16), len(m.group(2)), m.group(3)
@@ -44,15 +44,15 @@ def read_lld_map(lines):
 
 def read_map(path):
     """{(library or "", member or file): {output section: bytes}} for the loaded sections."""
-    lines = open(path, encoding="utf-8", errors="replace")
-    if next(lines, "").startswith(LLD_HEADER):
-        return read_lld_map(lines)
+    with open(path, encoding="utf-8", errors="replace") as f:
+        lines = f.read().splitlines()
+    if lines and lines[0].startswith(LLD_HEADER):
+        return read_lld_map(lines[1:])
     sizes = collections.defaultdict(collections.Counter)
     out = None
     pending = None
     started = False
     for line in lines:
-        line = line.rstrip("\n")
         if line.startswith("Linker script and memory map"):
             started = True
             continue
