@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include "../runtime/benchmarks.h"
+#include "../runtime/runtime_error.h"
 #include "../settings/settings.h"
 #include "../ui/catalogues.h"
 #include "../ui/formrecord.h"
@@ -8,8 +10,6 @@
 #include "../wincontrols/controls/messagebox.h"
 #include "../wincontrols/dispatch/messageloop.h"
 #include "../wincontrols/storage/convert.h"
-#include "../runtime/benchmarks.h"
-#include "../runtime/runtime_error.h"
 #include "texts.h"
 
 namespace {

@@ -18,11 +18,11 @@ namespace {
 HFONT gFont;
 int gNextId = 0x8000;
 
-HWND Make(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w,
-          int h, DWORD exStyle = 0) {
-  HWND wnd = CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, x,
-                             y, w, h, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(gNextId++)),
-                             nullptr, nullptr);
+HWND Make(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w, int h,
+          DWORD exStyle = 0) {
+  HWND wnd = CreateWindowExA(
+      exStyle, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, x, y, w, h, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(gNextId++)), nullptr, nullptr);
   SendMessageA(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(gFont), FALSE);
   return wnd;
 }
@@ -50,7 +50,9 @@ HWND Combo(HWND p, DWORD kind, int x, int y, int w) {
   return Make(p, "COMBOBOX", "", kind | CBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, x, y, w, 22,
               WS_EX_CLIENTEDGE);
 }
-void Add(HWND combo, const char* item) { SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item)); }
+void Add(HWND combo, const char* item) {
+  SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+}
 
 void AddKeys(HWND combo) {
   Add(combo, "Нет");
@@ -82,7 +84,8 @@ void AddSkins(HWND combo) {
     lstrcpyA(path, folder);
     lstrcatA(path, "Skins\\");
     lstrcatA(path, found.cFileName);
-    HMODULE lib = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HMODULE lib =
+        LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     char s1[255] = "", s2[255] = "", item[520];
     if (lib) {
       LoadStringA(lib, 1, s1, sizeof s1);
@@ -100,8 +103,8 @@ void AddSkins(HWND combo) {
 }
 
 void AddActions(HWND combo, int current) {
-  for (const char* a : {"Нет", "Стандартный регулятор*", "Стандартный микшер", "Выкл. / вкл. звук",
-                        "Настройки"})
+  for (const char* a :
+       {"Нет", "Стандартный регулятор*", "Стандартный микшер", "Выкл. / вкл. звук", "Настройки"})
     Add(combo, a);
   SendMessageA(combo, CB_SETCURSEL, current, 0);
 }
@@ -144,7 +147,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   BenchMark("window");
   SendMessageA(form, WM_SETFONT, reinterpret_cast<WPARAM>(gFont), FALSE);
 
-  HWND tabs = Make(form, WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPCHILDREN | TCS_FOCUSNEVER, 8, 8, 336, 304);
+  HWND tabs =
+      Make(form, WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPCHILDREN | TCS_FOCUSNEVER, 8, 8, 336, 304);
   const char* titles[] = {"Общие", "Вид", "Мышь", "Горячие клавиши", "О программе..."};
   HWND pages[5];
   for (int i = 0; i < 5; ++i) {
@@ -168,18 +172,20 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   SendMessageA(devices, CB_SETCURSEL, 0, 0);
   BenchMark("devices");
   g = Group(pages[0], "Баланс каналов", 12, 86, 304, 60);
-  HWND spin = Make(g, UPDOWN_CLASSA, "", UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 72, 24, 16, 19);
+  HWND spin =
+      Make(g, UPDOWN_CLASSA, "", UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 72, 24, 16, 19);
   HWND balance = Make(g, "EDIT", "50", ES_NUMBER | WS_TABSTOP, 40, 24, 32, 19, WS_EX_CLIENTEDGE);
   SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(balance), 0);
   SendMessageA(spin, UDM_SETRANGE32, 0, 100);
   g = Group(pages[0], "Шаг изменения громкости", 12, 158, 304, 60);
   Label(g, "(от 0 до 65535)", 168, 28);
   HWND steps = Combo(g, CBS_DROPDOWN, 40, 24, 120);
-  for (const char* s : {"500 (очень медленно)", "2500 (медленно)", "5000 (нормально)", "7500 (быстро)",
-                        "10000 (очень быстро)"})
+  for (const char* s : {"500 (очень медленно)", "2500 (медленно)", "5000 (нормально)",
+                        "7500 (быстро)", "10000 (очень быстро)"})
     Add(steps, s);
   SendMessageA(steps, CB_SETCURSEL, 2, 0);
-  Make(pages[0], "BUTTON", "Автозагрузка программы", BS_AUTOCHECKBOX | WS_TABSTOP, 12, 230, 152, 22);
+  Make(pages[0], "BUTTON", "Автозагрузка программы", BS_AUTOCHECKBOX | WS_TABSTOP, 12, 230, 152,
+       22);
 
   g = Group(pages[1], "Скин индикатора в трее", 12, 14, 304, 60);
   AddSkins(Combo(g, CBS_DROPDOWNLIST, 40, 24, 224));

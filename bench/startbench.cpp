@@ -82,7 +82,8 @@ double PrivateBytes(HANDLE process) {
   double total = 0;
   MEMORY_BASIC_INFORMATION info;
   for (char* at = nullptr; VirtualQueryEx(process, at, &info, sizeof info) == sizeof info;) {
-    if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) total += static_cast<double>(info.RegionSize);
+    if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
+      total += static_cast<double>(info.RegionSize);
     char* next = static_cast<char*>(info.BaseAddress) + info.RegionSize;
     if (next <= at) break;
     at = next;
@@ -91,7 +92,8 @@ double PrivateBytes(HANDLE process) {
 }
 
 // The marks file the program writes once it is ready: "thread ID", then "MARK HIGH LOW".
-void ReadMarks(TProgram& p, const std::string& path, const LARGE_INTEGER& t0, const LARGE_INTEGER& freq) {
+void ReadMarks(TProgram& p, const std::string& path, const LARGE_INTEGER& t0,
+               const LARGE_INTEGER& freq) {
   FILE* f = nullptr;
   for (int i = 0; i < 500 && !f; ++i) {  // written right after the window is ready
     f = fopen(path.c_str(), "r");
@@ -102,8 +104,10 @@ void ReadMarks(TProgram& p, const std::string& path, const LARGE_INTEGER& t0, co
   unsigned long high, low;
   if (fscanf(f, "thread %63s", name) == 1) p.threads.push_back(name);
   while (fscanf(f, "%63s %lu %lu", name, &high, &low) == 3) {
-    double ms = 1000.0 * (static_cast<double>((static_cast<unsigned long long>(high) << 32) | low) -
-                          static_cast<double>(t0.QuadPart)) / static_cast<double>(freq.QuadPart);
+    double ms = 1000.0 *
+                (static_cast<double>((static_cast<unsigned long long>(high) << 32) | low) -
+                 static_cast<double>(t0.QuadPart)) /
+                static_cast<double>(freq.QuadPart);
     size_t i = 0;
     while (i < p.markNames.size() && p.markNames[i] != name) ++i;
     if (i == p.markNames.size()) {
@@ -127,7 +131,8 @@ bool RunOnce(TProgram& p, int lastId) {
   LARGE_INTEGER freq, t0, t1;
   QueryPerformanceFrequency(&freq);
   QueryPerformanceCounter(&t0);
-  if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi))
+  if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
+                      &pi))
     return false;
   TSearch s = {pi.dwProcessId, p.cls.c_str(), lastId, nullptr};
   HWND form = nullptr;
@@ -183,7 +188,8 @@ int main(int argc, char** argv) {
   for (auto& p : programs) {
     printf("%s %.1f %.1f %.1f %.1f %.1f %.0f %.0f %.0f %.0f %zu\n", p.name.c_str(), Median(p.ms),
            Percentile(p.ms, 0), Percentile(p.ms, 0.1), Percentile(p.ms, 0.9), Percentile(p.ms, 1),
-           Median(p.privateBytes), Median(p.workingSet), Median(p.gdi), Median(p.user), p.ms.size());
+           Median(p.privateBytes), Median(p.workingSet), Median(p.gdi), Median(p.user),
+           p.ms.size());
     for (size_t i = 0; i < p.markNames.size(); ++i)
       printf("mark %s %s %.1f\n", p.name.c_str(), p.markNames[i].c_str(), Median(p.marks[i]));
     for (const std::string& t : p.threads) printf("thread %s %s\n", p.name.c_str(), t.c_str());

@@ -36,7 +36,8 @@ void BenchMark(const char* name) {
   QueryPerformanceCounter(&mark.at);
   char atom[64] = "bench-mark-";
   lstrcpynA(atom + 11, name, sizeof atom - 11);
-  GlobalDeleteAtom(GlobalAddAtomA(atom));  // an add_atom request with this name marks the place in a trace
+  GlobalDeleteAtom(
+      GlobalAddAtomA(atom));  // an add_atom request with this name marks the place in a trace
   if (lstrcmpA(name, "ready") != 0) return;
   HANDLE file = CreateFileA(gPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
@@ -44,7 +45,8 @@ void BenchMark(const char* name) {
   wsprintfA(line, "thread %lx\r\n", GetCurrentThreadId());
   Write(file, line);
   for (int i = 0; i < gCount; ++i) {
-    wsprintfA(line, "%s %lu %lu\r\n", gMarks[i].name, static_cast<unsigned long>(gMarks[i].at.HighPart),
+    wsprintfA(line, "%s %lu %lu\r\n", gMarks[i].name,
+              static_cast<unsigned long>(gMarks[i].at.HighPart),
               static_cast<unsigned long>(gMarks[i].at.LowPart));
     Write(file, line);
   }

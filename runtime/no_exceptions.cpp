@@ -15,8 +15,12 @@ void* operator new(std::size_t size) {
   return p;
 }
 void* operator new[](std::size_t size) { return operator new(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return malloc(size ? size : 1); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return malloc(size ? size : 1); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  return malloc(size ? size : 1);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+  return malloc(size ? size : 1);
+}
 void operator delete(void* p) noexcept { free(p); }
 void operator delete[](void* p) noexcept { free(p); }
 void operator delete(void* p, std::size_t) noexcept { free(p); }

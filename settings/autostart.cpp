@@ -19,8 +19,8 @@ bool RegValueExists(HKEY key, const char* name) {
 bool SwitchedOff() {
   BYTE data[12];
   DWORD size = sizeof data;
-  return RegGetValueA(HKEY_CURRENT_USER, kStartupApprovedPath, kTrayProgram, RRF_RT_REG_BINARY, nullptr, data,
-                      &size) == ERROR_SUCCESS &&
+  return RegGetValueA(HKEY_CURRENT_USER, kStartupApprovedPath, kTrayProgram, RRF_RT_REG_BINARY,
+                      nullptr, data, &size) == ERROR_SUCCESS &&
          size && (data[0] & 1);
 }
 }  // namespace
@@ -41,7 +41,8 @@ bool WriteAutostart(bool on) {
   if (on) {
     ok = WriteRegString(key, kRunValueWritten, AutostartCommand());
     if (ok && SwitchedOff())
-      ok = RegDeleteKeyValueA(HKEY_CURRENT_USER, kStartupApprovedPath, kTrayProgram) == ERROR_SUCCESS;
+      ok = RegDeleteKeyValueA(HKEY_CURRENT_USER, kStartupApprovedPath, kTrayProgram) ==
+           ERROR_SUCCESS;
   } else {
     // A value that was not there is not a failure.
     ok = DeleteRegValue(key, kTrayProgram) || !key || !RegValueExists(key, kTrayProgram);

@@ -42,9 +42,9 @@ struct TSettings {
   bool SkinInFile = false;     // read from the file, not the default
   bool BalloonHint = false;
   // [Mouse]
-  bool Tray = true;  // the wheel over the tray icon
+  bool Tray = true;                               // the wheel over the tray icon
   bool Ctrl = false, Alt = false, Shift = false;  // the wheel with these keys
-  int32_t Click = 1, DClick = 2, MClick = 3;  // tray actions by number
+  int32_t Click = 1, DClick = 2, MClick = 3;      // tray actions by number
   // [Hotkeys]
   THotkey Hotkeys[kHotkeyCount] = {};
   // [Config]

@@ -18,8 +18,8 @@ TFormRecord* FormRecord = nullptr;
 
 namespace {
 
-constexpr int kAuto = -1;     // size follows the text
-constexpr int kDefault = 0;   // the constructor's default
+constexpr int kAuto = -1;    // size follows the text
+constexpr int kDefault = 0;  // the constructor's default
 constexpr uint32_t kListCombo = coDropDownList | coNoIntegralHeight;
 constexpr uint32_t kEditCombo = coNoIntegralHeight;
 constexpr COLORREF kLinkColor = 0xFF0000;  // pure blue
@@ -65,8 +65,8 @@ TControl* Check(TControl* parent, const char* text, int left, int top, int width
 
 // items: the texts one after the other, each ended by a NUL, the last one by two. A screen
 // reader names the list by the text of namer: its group's title, or the label beside it.
-TControl* Combo(TControl* parent, uint32_t options, int left, int top, int width,
-                const char* items, int current, TControl* namer) {
+TControl* Combo(TControl* parent, uint32_t options, int left, int top, int width, const char* items,
+                int current, TControl* namer) {
   TControl* c = NewComboBox(parent, options);
   SetAccessibleName(c, namer->fText);
   Place(c, left, top, width, kDefault);
@@ -116,8 +116,7 @@ void BuildGeneralPage(TFormRecord* r, TControl* page) {
   SetText(r->BalanceEdit, "50");
   r->StepGroup = Group(page, TXT_StepGroup, 12, 158, 304, 60);
   r->StepRangeLabel = Label(r->StepGroup, TXT_StepRange, 168, 28);
-  r->StepCombo = Combo(r->StepGroup, kEditCombo, 40, 24, 120,
-                       TXT_StepItems, 2, r->StepGroup);
+  r->StepCombo = Combo(r->StepGroup, kEditCombo, 40, 24, 120, TXT_StepItems, 2, r->StepGroup);
   r->AutostartCheck = Check(page, TXT_Autostart, 12, 230, 152);
 }
 
@@ -145,14 +144,17 @@ void BuildMousePage(TFormRecord* r, TControl* page) {
 }
 
 void BuildHotkeysPage(TFormRecord* r, TControl* page) {
-  BuildHotkeyGroup(page, {&r->UpKeyGroup, &r->UpCtrlCheck, &r->UpAltCheck, &r->UpShiftCheck,
-                          &r->UpWinCheck, &r->UpKeyCombo},
+  BuildHotkeyGroup(page,
+                   {&r->UpKeyGroup, &r->UpCtrlCheck, &r->UpAltCheck, &r->UpShiftCheck,
+                    &r->UpWinCheck, &r->UpKeyCombo},
                    TXT_VolumeUpGroup, 14, 161, 208);
-  BuildHotkeyGroup(page, {&r->DownKeyGroup, &r->DownCtrlCheck, &r->DownAltCheck,
-                          &r->DownShiftCheck, &r->DownWinCheck, &r->DownKeyCombo},
+  BuildHotkeyGroup(page,
+                   {&r->DownKeyGroup, &r->DownCtrlCheck, &r->DownAltCheck, &r->DownShiftCheck,
+                    &r->DownWinCheck, &r->DownKeyCombo},
                    TXT_VolumeDownGroup, 94, 160, 206);
-  BuildHotkeyGroup(page, {&r->MuteKeyGroup, &r->MuteCtrlCheck, &r->MuteAltCheck,
-                          &r->MuteShiftCheck, &r->MuteWinCheck, &r->MuteKeyCombo},
+  BuildHotkeyGroup(page,
+                   {&r->MuteKeyGroup, &r->MuteCtrlCheck, &r->MuteAltCheck, &r->MuteShiftCheck,
+                    &r->MuteWinCheck, &r->MuteKeyCombo},
                    TXT_MuteGroup, 174, 160, 206);
 }
 

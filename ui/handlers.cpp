@@ -10,8 +10,8 @@
 #include "about.h"
 #include "formrecord.h"
 #include "hotkeycheck.h"
-#include "texts.h"
 #include "settingsview.h"
+#include "texts.h"
 
 namespace {
 constexpr int32_t kMaxBalance = 100;
@@ -33,9 +33,9 @@ TWideText FileFailureReason(const TWriteResult& written) {
   TWideText why = TXT_SaveNotVerified;
   wchar_t* text = nullptr;
   if (written.error != kErrNotVerified &&
-      FormatMessageW(
-          FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS,
-          nullptr, written.error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr)) {
+      FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER |
+                         FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, written.error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr)) {
     why = WideOf(text);
     LocalFree(text);
   }
@@ -45,8 +45,7 @@ TWideText FileFailureReason(const TWriteResult& written) {
 void ReportSaveFailure(TFormRecord* r, const TWriteResult* file, bool autostartFailed) {
   TWideText text;
   if (file)
-    text = TXT_SaveFileFailed + SystemText(SettingsFilePath()) + "\r\n" +
-           FileFailureReason(*file);
+    text = TXT_SaveFileFailed + SystemText(SettingsFilePath()) + "\r\n" + FileFailureReason(*file);
   if (autostartFailed) text += TXT_SaveAutostartFailed;
   text += TXT_SaveWindowStaysOpen;
   ShowMessageBox(r->SettingsForm, text, kWindowCaption, MB_OK | MB_ICONERROR);
@@ -67,7 +66,8 @@ bool ApplySettings(TFormRecord* r) {
     if (!autostartFailed) AutostartAsShown = settings.Autostart;
   }
   if (!file.error) SendReloadNotice();
-  if (file.error || autostartFailed) ReportSaveFailure(r, file.error ? &file : nullptr, autostartFailed);
+  if (file.error || autostartFailed)
+    ReportSaveFailure(r, file.error ? &file : nullptr, autostartFailed);
   return !file.error && !autostartFailed;
 }
 

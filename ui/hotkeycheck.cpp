@@ -27,7 +27,8 @@ bool IsHeld(const THotkey& key) {
 
 // Only "already registered" says another program holds it; any other failure says nothing.
 bool TakenElsewhere(HWND window, const THotkey& key) {
-  if (RegisterHotKey(window, kTrialHotkeyId, static_cast<UINT>(key.mods), static_cast<UINT>(key.code))) {
+  if (RegisterHotKey(window, kTrialHotkeyId, static_cast<UINT>(key.mods),
+                     static_cast<UINT>(key.code))) {
     UnregisterHotKey(window, kTrialHotkeyId);
     return false;
   }
@@ -59,13 +60,12 @@ bool ConfirmHotkeys(TFormRecord* r, const TSettings& settings) {
     int same = 0;
     while (same < i && !(chosen[same] == chosen[i])) ++same;
     TText why;
-    if (same < i)
-      why = TXT_HotkeySameAsBefore + GroupTitle(groups[same]) + TXT_HotkeySameAsAfter;
+    if (same < i) why = TXT_HotkeySameAsBefore + GroupTitle(groups[same]) + TXT_HotkeySameAsAfter;
     else if (!IsHeld(chosen[i]) && TakenElsewhere(r->SettingsForm->fHandle, chosen[i]))
       why = TXT_HotkeyTakenElsewhere;
-    else
-      continue;
-    conflicts += GroupTitle(groups[i]) + TXT_HotkeyDash + HotkeyText(chosen[i]) + ": " + why + "\r\n";
+    else continue;
+    conflicts +=
+        GroupTitle(groups[i]) + TXT_HotkeyDash + HotkeyText(chosen[i]) + ": " + why + "\r\n";
     if (first < 0) first = i;
   }
   if (first < 0) return true;

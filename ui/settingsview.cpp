@@ -39,7 +39,8 @@ void ShowDevice(TFormRecord* r, const TText& stored) {
   // item of its own, and its stored name stands behind it.
   if (!matched && !stored.empty()) {
     DeviceNameList.push_back(TText(stored));
-    SetCurIndex(r->DeviceCombo, AddItem(r->DeviceCombo, SystemText(stored) + TXT_DeviceNotConnected));
+    SetCurIndex(r->DeviceCombo,
+                AddItem(r->DeviceCombo, SystemText(stored) + TXT_DeviceNotConnected));
   }
 }
 
@@ -132,9 +133,10 @@ TText SelectedSkinFile(TFormRecord* r) {
 }  // namespace
 
 THotkeyGroups HotkeyGroups(TFormRecord* r) {
-  return {{{r->UpKeyCombo, r->UpCtrlCheck, r->UpAltCheck, r->UpShiftCheck, r->UpWinCheck},
-           {r->DownKeyCombo, r->DownCtrlCheck, r->DownAltCheck, r->DownShiftCheck, r->DownWinCheck},
-           {r->MuteKeyCombo, r->MuteCtrlCheck, r->MuteAltCheck, r->MuteShiftCheck, r->MuteWinCheck}}};
+  return {
+      {{r->UpKeyCombo, r->UpCtrlCheck, r->UpAltCheck, r->UpShiftCheck, r->UpWinCheck},
+       {r->DownKeyCombo, r->DownCtrlCheck, r->DownAltCheck, r->DownShiftCheck, r->DownWinCheck},
+       {r->MuteKeyCombo, r->MuteCtrlCheck, r->MuteAltCheck, r->MuteShiftCheck, r->MuteWinCheck}}};
 }
 
 THotkey ChosenHotkey(const THotkeyControls& h, int32_t kept) {
@@ -166,7 +168,8 @@ void ShowSettings(TFormRecord* r, const TSettings& s, THotkey (&held)[kHotkeyCou
   ShowAction(r->DClickCombo, s.DClick, KeptActions[1]);
   ShowAction(r->MClickCombo, s.MClick, KeptActions[2]);
   THotkeyGroups groups = HotkeyGroups(r);
-  for (int i = 0; i < kHotkeyCount; ++i) held[i] = ShowHotkey(groups[i], s.Hotkeys[i], KeptKeyCodes[i]);
+  for (int i = 0; i < kHotkeyCount; ++i)
+    held[i] = ShowHotkey(groups[i], s.Hotkeys[i], KeptKeyCodes[i]);
   // Out of range: the page the window builder selected stays (the tab control would
   // otherwise drop its selection for a negative index and show no page at all).
   if (s.TabIndex >= 0 && s.TabIndex < kPageCount) SetCurIndex(r->SettingsTabs, s.TabIndex);

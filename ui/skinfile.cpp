@@ -11,7 +11,7 @@
 namespace {
 
 constexpr DWORD kMaxSectionRead = 4u << 20;  // a skin's resources are a few kilobytes
-constexpr WORD kStringType = 6;               // RT_STRING
+constexpr WORD kStringType = 6;              // RT_STRING
 
 uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 uint32_t U32(const uint8_t* p) {
@@ -22,8 +22,9 @@ uint32_t U32(const uint8_t* p) {
 class TFile {
  public:
   explicit TFile(const char* path)
-      : fHandle(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)) {
+      : fHandle(CreateFileA(path, GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)) {
     LARGE_INTEGER size = {};
     if (fHandle != INVALID_HANDLE_VALUE && GetFileSizeEx(fHandle, &size)) fSize = size.QuadPart;
   }
@@ -41,8 +42,8 @@ class TFile {
     LARGE_INTEGER at;
     at.QuadPart = static_cast<LONGLONG>(offset);
     DWORD got = 0;
-    return SetFilePointerEx(fHandle, at, nullptr, FILE_BEGIN) && ReadFile(fHandle, to, n, &got, nullptr) &&
-           got == n;
+    return SetFilePointerEx(fHandle, at, nullptr, FILE_BEGIN) &&
+           ReadFile(fHandle, to, n, &got, nullptr) && got == n;
   }
 
  private:
@@ -129,8 +130,9 @@ bool ReadStringResources(const char* path, const uint16_t* ids, int count, TWide
     // The language: neutral, then the user's, then English, then whatever the file has.
     LANGID user = GetUserDefaultLangID();
     uint32_t data = 0;
-    for (int lang : {0, static_cast<int>(user), static_cast<int>(MAKELANGID(PRIMARYLANGID(user), SUBLANG_NEUTRAL)),
-                     0x409, -1}) {
+    for (int lang :
+         {0, static_cast<int>(user),
+          static_cast<int>(MAKELANGID(PRIMARYLANGID(user), SUBLANG_NEUTRAL)), 0x409, -1}) {
       data = FindEntry(section, root, block & 0x7FFFFFFF, lang);
       if (data && !IsDirectory(data)) break;
       data = 0;

@@ -9,7 +9,8 @@
 
 TControl* NewSpin(TControl* parent) {
   InitCommonControlsOnce(ICC_UPDOWN_CLASS);
-  constexpr uint32_t kStyle = WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ALIGNRIGHT;
+  constexpr uint32_t kStyle =
+      WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ALIGNRIGHT;
   return NewCommonControl(parent, UPDOWN_CLASSA, kStyle, nullptr, false);
 }
 

@@ -16,7 +16,8 @@ namespace {
 const char kCaption[] = "Vorduna: Настройки";
 // Not the libraries' IID_IAccessible: the 64-bit import library of oleacc gives a jump thunk
 // under that name, and every request then fails with E_NOINTERFACE.
-const IID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+const IID kIidAccessible = {
+    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
 std::string Utf8(const wchar_t* text) {
   char buf[1024] = "";
@@ -44,8 +45,10 @@ BOOL CALLBACK PrintOne(HWND w, LPARAM) {
   std::string name, shortcut, value;
   long role = 0;
   IAccessible* acc = nullptr;
-  HRESULT hr = AccessibleObjectFromWindow(w, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&acc));
-  if (FAILED(hr)) fprintf(stderr, "msaa: %d: %08lx\n", GetDlgCtrlID(w), static_cast<unsigned long>(hr));
+  HRESULT hr =
+      AccessibleObjectFromWindow(w, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&acc));
+  if (FAILED(hr))
+    fprintf(stderr, "msaa: %d: %08lx\n", GetDlgCtrlID(w), static_cast<unsigned long>(hr));
   if (SUCCEEDED(hr)) {
     VARIANT self;
     self.vt = VT_I4;
@@ -59,8 +62,8 @@ BOOL CALLBACK PrintOne(HWND w, LPARAM) {
     if (acc->get_accRole(self, &r) == S_OK && r.vt == VT_I4) role = r.lVal;
     acc->Release();
   }
-  printf("%d\t%s\t%s\t%lx\t%s\t%s\t%s\t%s\t%d\n", GetDlgCtrlID(w), cls, name.c_str(), role, shortcut.c_str(),
-         value.c_str(), before, prev ? WindowText(prev).c_str() : "",
+  printf("%d\t%s\t%s\t%lx\t%s\t%s\t%s\t%s\t%d\n", GetDlgCtrlID(w), cls, name.c_str(), role,
+         shortcut.c_str(), value.c_str(), before, prev ? WindowText(prev).c_str() : "",
          (GetWindowLongA(w, GWL_STYLE) & WS_TABSTOP) ? 1 : 0);
   return TRUE;
 }

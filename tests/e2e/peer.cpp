@@ -53,8 +53,8 @@ HWND MakeWindow(const char* title) {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "VConfigTestPeer";
   RegisterClassA(&wc);
-  return CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, title, WS_POPUP, 0, 0, 10, 10,
-                         nullptr, nullptr, wc.hInstance, nullptr);
+  return CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, title, WS_POPUP, 0, 0, 10, 10, nullptr,
+                         nullptr, wc.hInstance, nullptr);
 }
 
 }  // namespace
@@ -73,12 +73,14 @@ int main(int argc, char** argv) {
     if (!MakeWindow("peer: notices")) return 1;
     Append(gLog + ".ready", Ready());
   } else if (mode == "lock" && argc >= 4) {
-    HANDLE f = CreateFileA(argv[2], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+    HANDLE f =
+        CreateFileA(argv[2], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return 1;
     Append(argv[3], Ready());
     Sleep(INFINITE);
   } else if (mode == "hotkey" && argc >= 5) {
-    if (!RegisterHotKey(nullptr, 1, static_cast<UINT>(atoi(argv[2])), static_cast<UINT>(atoi(argv[3]))))
+    if (!RegisterHotKey(nullptr, 1, static_cast<UINT>(atoi(argv[2])),
+                        static_cast<UINT>(atoi(argv[3]))))
       return 1;
     Append(argv[4], Ready());
     Sleep(INFINITE);

@@ -43,12 +43,18 @@ HWND FindForm() {
 }
 
 HWND FindControl(HWND form, int id) {
-  struct Search { int id; HWND found; } s = {id, nullptr};
-  EnumChildWindows(form, [](HWND w, LPARAM p) CALLBACK -> BOOL {
-    auto* s = reinterpret_cast<Search*>(p);
-    if (GetDlgCtrlID(w) == s->id) s->found = w;
-    return s->found == nullptr;
-  }, reinterpret_cast<LPARAM>(&s));
+  struct Search {
+    int id;
+    HWND found;
+  } s = {id, nullptr};
+  EnumChildWindows(
+      form,
+      [](HWND w, LPARAM p) CALLBACK -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        if (GetDlgCtrlID(w) == s->id) s->found = w;
+        return s->found == nullptr;
+      },
+      reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
 
@@ -84,10 +90,15 @@ std::string ItemText(HWND combo, int index) {
 std::string TabText(HWND tabs, int index) {
   DWORD pid = 0;
   GetWindowThreadProcessId(tabs, &pid);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
   if (!process) return std::string();
-  struct TLent { TCITEMW item; wchar_t text[256]; } lent = {};
-  auto* remote = static_cast<TLent*>(VirtualAllocEx(process, nullptr, sizeof lent, MEM_COMMIT, PAGE_READWRITE));
+  struct TLent {
+    TCITEMW item;
+    wchar_t text[256];
+  } lent = {};
+  auto* remote = static_cast<TLent*>(
+      VirtualAllocEx(process, nullptr, sizeof lent, MEM_COMMIT, PAGE_READWRITE));
   lent.item.mask = TCIF_TEXT;
   lent.item.pszText = remote->text;
   lent.item.cchTextMax = 256;
@@ -129,16 +140,21 @@ BOOL CALLBACK DumpOne(HWND w, LPARAM) {
 HWND FindBox(HWND form) {
   DWORD pid = 0;
   GetWindowThreadProcessId(form, &pid);
-  struct Search { DWORD pid; HWND found; } s = {pid, nullptr};
-  EnumWindows([](HWND w, LPARAM p) CALLBACK -> BOOL {
-    auto* s = reinterpret_cast<Search*>(p);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    char cls[16] = "";
-    GetClassNameA(w, cls, sizeof cls);
-    if (owner == s->pid && IsWindowVisible(w) && !strcmp(cls, "#32770")) s->found = w;
-    return s->found == nullptr;
-  }, reinterpret_cast<LPARAM>(&s));
+  struct Search {
+    DWORD pid;
+    HWND found;
+  } s = {pid, nullptr};
+  EnumWindows(
+      [](HWND w, LPARAM p) CALLBACK -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        char cls[16] = "";
+        GetClassNameA(w, cls, sizeof cls);
+        if (owner == s->pid && IsWindowVisible(w) && !strcmp(cls, "#32770")) s->found = w;
+        return s->found == nullptr;
+      },
+      reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
 
@@ -158,8 +174,8 @@ struct THandleTable {
 
 long KernelHandles(DWORD pid) {
   typedef LONG(WINAPI * QueryFn)(ULONG, void*, ULONG, ULONG*);
-  auto query = reinterpret_cast<QueryFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  auto query = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
   if (!query) return -1;
   std::string buf(1 << 16, '\0');
   for (;;) {
@@ -232,27 +248,33 @@ int main(int argc, char** argv) {
       return 0;
     }
     printf("%s\n", Text(box).c_str());
-    EnumChildWindows(box, [](HWND w, LPARAM) CALLBACK -> BOOL {
-      char cls[16] = "";
-      GetClassNameA(w, cls, sizeof cls);
-      if (!strcmp(cls, "Static") || !strcmp(cls, "STATIC")) {
-        std::string t = Text(w);
-        if (!t.empty()) printf("%s\n", t.c_str());
-      }
-      return TRUE;
-    }, 0);
+    EnumChildWindows(
+        box,
+        [](HWND w, LPARAM) CALLBACK -> BOOL {
+          char cls[16] = "";
+          GetClassNameA(w, cls, sizeof cls);
+          if (!strcmp(cls, "Static") || !strcmp(cls, "STATIC")) {
+            std::string t = Text(w);
+            if (!t.empty()) printf("%s\n", t.c_str());
+          }
+          return TRUE;
+        },
+        0);
     HWND owner = GetWindow(box, GW_OWNER);
     printf("owner=%s\n", owner == form ? "form" : "other");
     return 0;
   }
   if ((cmd == "page" && argc == 3) || cmd == "tabs") {
     HWND tabs = nullptr;
-    EnumChildWindows(form, [](HWND w, LPARAM p) CALLBACK -> BOOL {
-      char cls[64] = "";
-      GetClassNameA(w, cls, sizeof cls);
-      if (IsTab(cls)) *reinterpret_cast<HWND*>(p) = w;
-      return !IsTab(cls);
-    }, reinterpret_cast<LPARAM>(&tabs));
+    EnumChildWindows(
+        form,
+        [](HWND w, LPARAM p) CALLBACK -> BOOL {
+          char cls[64] = "";
+          GetClassNameA(w, cls, sizeof cls);
+          if (IsTab(cls)) *reinterpret_cast<HWND*>(p) = w;
+          return !IsTab(cls);
+        },
+        reinterpret_cast<LPARAM>(&tabs));
     if (!tabs) return 1;
     if (cmd == "tabs") {
       int n = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));

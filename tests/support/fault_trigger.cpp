@@ -29,7 +29,9 @@ __attribute__((noinline, section(".text$fault_b"))) void WriteNull() { *gNull = 
 
 __attribute__((noinline, section(".text$fault_b"))) int Divide() { return 10 / gZero; }
 
-__attribute__((noinline, section(".text$fault_b"))) void ClickHandler(void*, TControl*) { *gNull = 1; }
+__attribute__((noinline, section(".text$fault_b"))) void ClickHandler(void*, TControl*) {
+  *gNull = 1;
+}
 
 __attribute__((noinline, section(".text$fault_c"))) void FaultsEnd() {}
 
@@ -60,7 +62,8 @@ int main(int argc, char** argv) {
   const char* what = argc > 1 ? argv[1] : "";
   if (argc > 2) {
     char where[64];
-    wsprintfA(where, "%p %p", reinterpret_cast<void*>(FaultsBegin), reinterpret_cast<void*>(FaultsEnd));
+    wsprintfA(where, "%p %p", reinterpret_cast<void*>(FaultsBegin),
+              reinterpret_cast<void*>(FaultsEnd));
     HANDLE f = CreateFileA(argv[2], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD n;
     WriteFile(f, where, static_cast<DWORD>(strlen(where)), &n, nullptr);

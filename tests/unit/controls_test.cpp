@@ -112,7 +112,8 @@ TEST(Ops, TextCheckAndEnabled) {
   SetText(edit, upper);
   wchar_t shown[130] = L"";
   GetWindowTextW(edit->fHandle, shown, 130);
-  EXPECT_EQ(shown[0x40], L'А') << "0xC0 is shown as the Cyrillic A, whatever the system's code page";
+  EXPECT_EQ(shown[0x40], L'А')
+      << "0xC0 is shown as the Cyrillic A, whatever the system's code page";
   EXPECT_EQ(GetText(edit), upper);
   TControl* combo = NewComboBox(f.form, 0);
   AddItem(combo, upper);
@@ -122,19 +123,22 @@ TEST(Ops, TextCheckAndEnabled) {
 TEST(Constructors, StylesAndIdentifiers) {
   TScopedForm f;
   TControl* edit = NewEdit(f.form, 0);
-  EXPECT_EQ(edit->fStyle & (ES_AUTOHSCROLL | ES_AUTOVSCROLL), static_cast<uint32_t>(ES_AUTOHSCROLL | ES_AUTOVSCROLL));
+  EXPECT_EQ(edit->fStyle & (ES_AUTOHSCROLL | ES_AUTOVSCROLL),
+            static_cast<uint32_t>(ES_AUTOHSCROLL | ES_AUTOVSCROLL));
   EXPECT_EQ(edit->fStyle & (WS_HSCROLL | WS_VSCROLL | WS_BORDER | ES_MULTILINE), 0u);
   EXPECT_TRUE(edit->fExStyle & WS_EX_CLIENTEDGE);
   EXPECT_TRUE(NewEdit(f.form, eoDigits)->fStyle & ES_NUMBER);
   EXPECT_EQ(NewComboBox(f.form, 0)->fStyle & 3, static_cast<uint32_t>(CBS_DROPDOWN));
-  EXPECT_EQ(NewComboBox(f.form, coDropDownList)->fStyle & 3, static_cast<uint32_t>(CBS_DROPDOWNLIST));
+  EXPECT_EQ(NewComboBox(f.form, coDropDownList)->fStyle & 3,
+            static_cast<uint32_t>(CBS_DROPDOWNLIST));
   TControl* tabs = NewTabControl(f.form, "a\0");
   EXPECT_TRUE(tabs->fStyle & TCS_FOCUSNEVER);
   EXPECT_FALSE(tabs->fExStyle & WS_EX_CLIENTEDGE);
   for (TControl* c : {NewLabel(f.form, "l"), NewButton(f.form, "b"), NewCheckBox(f.form, "c"),
                       NewGroupBox(f.form, "g"), NewPanel(f.form)}) {
     EXPECT_FALSE(c->fExStyle & WS_EX_CLIENTEDGE);
-    EXPECT_EQ(c->fStyle & (WS_CLIPSIBLINGS | WS_CLIPCHILDREN), static_cast<uint32_t>(WS_CLIPSIBLINGS | WS_CLIPCHILDREN));
+    EXPECT_EQ(c->fStyle & (WS_CLIPSIBLINGS | WS_CLIPCHILDREN),
+              static_cast<uint32_t>(WS_CLIPSIBLINGS | WS_CLIPCHILDREN));
   }
   TControl* a = NewButton(f.form, "a");
   TControl* b = NewButton(f.form, "b");

@@ -38,7 +38,8 @@ TEST(Dispatch, EarlyMessageCreatesParentChainHiddenUntilParentPass) {
   EXPECT_EQ(ControlOf(button->fHandle), button);
   WNDCLASSA base = {};
   GetClassInfoA(nullptr, "BUTTON", &base);
-  EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrA(button->fHandle, GCLP_HCURSOR)), base.hCursor)
+  EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrA(button->fHandle, GCLP_HCURSOR)),
+            base.hCursor)
       << "a superclass keeps its base's cursor";
   EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrA(f.form->fHandle, GCLP_HCURSOR)),
             LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));

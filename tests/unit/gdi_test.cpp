@@ -70,7 +70,8 @@ namespace {
 // The text as a font of the test's own measures it; with no face, the context's own font.
 SIZE Measured(const char* text, LONG height, const char* face) {
   HDC dc = CreateCompatibleDC(nullptr);
-  HFONT font = face ? CreateFontA(height, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face) : nullptr;
+  HFONT font =
+      face ? CreateFontA(height, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face) : nullptr;
   HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
   SIZE size = {0, 0};
   GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);

@@ -59,7 +59,8 @@ TEST(Geometry, ClientSizeCentreAndFixedSize) {
   SetSizeable(f.form, false);
   f.form->MakeWindow();
   RECT before = GetBounds(f.form);
-  LRESULT hit = SendMessageA(f.form->fHandle, WM_NCHITTEST, 0, MAKELPARAM(before.right - 1, before.bottom - 1));
+  LRESULT hit = SendMessageA(f.form->fHandle, WM_NCHITTEST, 0,
+                             MAKELPARAM(before.right - 1, before.bottom - 1));
   EXPECT_FALSE(hit >= HTLEFT && hit <= HTBOTTOMRIGHT);
   ShowWindow(f.form->fHandle, SW_MAXIMIZE);
   Pump();
@@ -167,7 +168,12 @@ class Navigation : public ::testing::Test {
   }
   TControl* Focused() { return form->fFocusedControl; }
   const char* Name(TControl* c) {
-    return c == tabs ? "tabs" : c == edit ? "edit" : c == ok ? "ok" : c == cancel ? "cancel" : c == hidden ? "hidden" : "?";
+    return c == tabs     ? "tabs"
+           : c == edit   ? "edit"
+           : c == ok     ? "ok"
+           : c == cancel ? "cancel"
+           : c == hidden ? "hidden"
+                         : "?";
   }
   TControl *form, *tabs, *edit, *hidden, *ok, *cancel;
   static int okClicks, cancelClicks;

@@ -1,9 +1,9 @@
 // The real program as a process, its resources, and skins read as data.
-#include <gtest/gtest.h>
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <gtest/gtest.h>
 
 #include "support/test_support.h"
 #include "ui/catalogues.h"
@@ -14,16 +14,22 @@ std::string Exe() { return WinPath(VCONFIG_DIST_DIR) + "\\VConfig.exe"; }
 
 // The process's visible error box.
 HWND FindErrorBox(DWORD pid) {
-  struct Search { DWORD pid; HWND found; } s = {pid, nullptr};
-  EnumWindows([](HWND w, LPARAM p) CALLBACK -> BOOL {
-    auto* s = reinterpret_cast<Search*>(p);
-    DWORD owner = 0;
-    char text[64] = "";
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == s->pid && IsWindowVisible(w) && GetWindowTextA(w, text, sizeof text) && !lstrcmpA(text, "Error"))
-      s->found = w;
-    return !s->found;
-  }, reinterpret_cast<LPARAM>(&s));
+  struct Search {
+    DWORD pid;
+    HWND found;
+  } s = {pid, nullptr};
+  EnumWindows(
+      [](HWND w, LPARAM p) CALLBACK -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        DWORD owner = 0;
+        char text[64] = "";
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == s->pid && IsWindowVisible(w) && GetWindowTextA(w, text, sizeof text) &&
+            !lstrcmpA(text, "Error"))
+          s->found = w;
+        return !s->found;
+      },
+      reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
 
@@ -39,9 +45,11 @@ TEST(Program, CarriesManifestIconGroupAndVersion) {
   EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
   EXPECT_NE(text.find("<requestedExecutionLevel level=\"asInvoker\""), std::string::npos);
   // Windows 7, 8, 8.1, 10 and 11 as supported systems: no compatibility mitigations.
-  for (const char* id : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
-                         "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
-    EXPECT_NE(text.find(std::string("<supportedOS Id=\"{") + id + "}\"/>"), std::string::npos) << id;
+  for (const char* id :
+       {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+        "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
+    EXPECT_NE(text.find(std::string("<supportedOS Id=\"{") + id + "}\"/>"), std::string::npos)
+        << id;
   // DPI-aware per monitor: nothing of the window is stretched.
   EXPECT_NE(text.find(">true/pm</dpiAware>"), std::string::npos);
   EXPECT_NE(text.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
@@ -115,12 +123,15 @@ TFaultReport RunFault(const char* fault) {
   for (int i = 0; i < 300 && !box && WaitForSingleObject(pi.hProcess, 100) == WAIT_TIMEOUT; ++i)
     box = FindErrorBox(pi.dwProcessId);
   if (box) {
-    EnumChildWindows(box, [](HWND child, LPARAM p) CALLBACK -> BOOL {
-      char text[128] = "";
-      GetWindowTextA(child, text, sizeof text);
-      if (strncmp(text, "Runtime", 7) == 0) *reinterpret_cast<std::string*>(p) = text;
-      return TRUE;
-    }, reinterpret_cast<LPARAM>(&report.text));
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM p) CALLBACK -> BOOL {
+          char text[128] = "";
+          GetWindowTextA(child, text, sizeof text);
+          if (strncmp(text, "Runtime", 7) == 0) *reinterpret_cast<std::string*>(p) = text;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&report.text));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
   }
   WaitForSingleObject(pi.hProcess, 30000);
@@ -152,10 +163,14 @@ TEST(RuntimeErrors, EachFatalFaultShowsItsNumberAndAddressAndExitsWithIt) {
   // program's code, or the stack probe that the deepest call runs), or anywhere (raised by the
   // system).
   enum { kFaultFunction, kImage, kAnywhere };
-  struct { const char* fault; int code; int where; } cases[] = {
-      {"new", 203, kImage}, {"text", 203, kImage}, {"vector", 203, kImage}, {"object", 203, kImage},
-      {"access", 216, kFaultFunction}, {"handler", 216, kFaultFunction},
-      {"stack", 202, kImage}, {"divide", 200, kFaultFunction}, {"other", 217, kAnywhere},
+  struct {
+    const char* fault;
+    int code;
+    int where;
+  } cases[] = {
+      {"new", 203, kImage},    {"text", 203, kImage},           {"vector", 203, kImage},
+      {"object", 203, kImage}, {"access", 216, kFaultFunction}, {"handler", 216, kFaultFunction},
+      {"stack", 202, kImage},  {"divide", 200, kFaultFunction}, {"other", 217, kAnywhere},
       {"window", 217, kImage}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.fault);
@@ -230,7 +245,11 @@ TEST(Skins, DamagedFilesGiveEmptyOrWholeStrings) {
   // Two crafted entries of the first string block (strings 0 to 15: "", "Classic", "Default",
   // then 13 empty ones): one that ends a character before "Default" does, one whose data lies
   // outside the resource section. Neither may be read past.
-  auto u32 = [&](size_t at) { uint32_t v; memcpy(&v, &classic[at], 4); return v; };
+  auto u32 = [&](size_t at) {
+    uint32_t v;
+    memcpy(&v, &classic[at], 4);
+    return v;
+  };
   const char kClassic[] = "C\0l\0a\0s\0s\0i\0c\0";
   size_t text = classic.find(std::string(kClassic, sizeof kClassic - 1));
   ASSERT_NE(text, std::string::npos);
@@ -247,13 +266,15 @@ TEST(Skins, DamagedFilesGiveEmptyOrWholeStrings) {
   ASSERT_NE(entry, 0u) << "the data entry of the block";
   for (uint32_t field : {4u, 0u}) {
     std::string bad = classic;
-    uint32_t value = field == 4 ? 2 + 16 + 2 + 12 : sectionEnd + 0x100000;  // to "Defaul", or far out
+    uint32_t value =
+        field == 4 ? 2 + 16 + 2 + 12 : sectionEnd + 0x100000;  // to "Defaul", or far out
     memcpy(&bad[entry + field], &value, 4);
     WriteFileBytes(path, bad);
     TSkin skin;
     ReadSkinStrings(path, skin);
     EXPECT_EQ(skin.String1, field == 4 ? "Classic" : "");
-    EXPECT_EQ(skin.String2, "") << (field == 4 ? "a string longer than its entry" : "data outside the section");
+    EXPECT_EQ(skin.String2, "") << (field == 4 ? "a string longer than its entry"
+                                               : "data outside the section");
   }
   uint32_t seed = 12345;
   for (int i = 0; i < 400; ++i) {

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <objbase.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -13,14 +13,14 @@
 #include "ui/hotkeycheck.h"
 #include "ui/settingsview.h"
 #include "wincontrols/controls/dpi.h"
+#include "wincontrols/controls/geometry.h"
 #include "wincontrols/controls/navigation.h"
 #include "wincontrols/controls/operations.h"
-#include "wincontrols/controls/geometry.h"
 #include "wincontrols/controls/tabpages.h"
-#include "wincontrols/gdi/drawcontext.h"
-#include "wincontrols/gdi/gditool.h"
 #include "wincontrols/dispatch/dispatch.h"
 #include "wincontrols/dispatch/globals.h"
+#include "wincontrols/gdi/drawcontext.h"
+#include "wincontrols/gdi/gditool.h"
 #include "wincontrols/storage/filecalls.h"
 #include "wincontrols/storage/registry.h"
 
@@ -93,13 +93,15 @@ class Store : public ::testing::Test {
 std::string Fields(const TSettings& s) {
   std::string out = "Device=" + std::string(s.Device) + " Balance=" + std::to_string(s.Balance) +
                     " Steps=" + std::to_string(s.Steps) + " Skin=" + std::string(s.Skin) +
-                    " BalloonHint=" + std::to_string(s.BalloonHint) + " Tray=" + std::to_string(s.Tray) +
-                    " Ctrl=" + std::to_string(s.Ctrl) + " Alt=" + std::to_string(s.Alt) +
-                    " Shift=" + std::to_string(s.Shift) + " Click=" + std::to_string(s.Click) +
-                    " DClick=" + std::to_string(s.DClick) + " MClick=" + std::to_string(s.MClick);
+                    " BalloonHint=" + std::to_string(s.BalloonHint) +
+                    " Tray=" + std::to_string(s.Tray) + " Ctrl=" + std::to_string(s.Ctrl) +
+                    " Alt=" + std::to_string(s.Alt) + " Shift=" + std::to_string(s.Shift) +
+                    " Click=" + std::to_string(s.Click) + " DClick=" + std::to_string(s.DClick) +
+                    " MClick=" + std::to_string(s.MClick);
   for (const THotkey& key : s.Hotkeys)
     out += " Key=" + std::to_string(key.code) + "+" + std::to_string(key.mods);
-  return out + " TabIndex=" + std::to_string(s.TabIndex) + " Autostart=" + std::to_string(s.Autostart);
+  return out + " TabIndex=" + std::to_string(s.TabIndex) +
+         " Autostart=" + std::to_string(s.Autostart);
 }
 
 }  // namespace
@@ -110,13 +112,15 @@ TEST_F(Store, DefaultsAndTheFileThatSavingMakesOfThem) {
             "Device= Balance=50 Steps=5000 Skin=Classic.vsk BalloonHint=0 Tray=1 Ctrl=0 Alt=0 "
             "Shift=0 Click=1 DClick=2 MClick=3 Key=0+0 Key=0+0 Key=0+0 TabIndex=0 Autostart=0");
   EXPECT_EQ(WriteSettings(path, defaults).error, 0u);
-  EXPECT_EQ(ReadFileBytes(path), kDefaultFile) << "every key in the fixed order, the hotkeys as HotKeys";
+  EXPECT_EQ(ReadFileBytes(path), kDefaultFile)
+      << "every key in the fixed order, the hotkeys as HotKeys";
 }
 
 TEST_F(Store, OddValuesLetterCaseAndSixteenBitSteps) {
-  Write("[general]\r\nsteps=70536\r\nBalance=-5\r\nDevice=Speakers (USB)\r\n[View]\r\nSkin=\r\n"
-        "[Mouse]\r\nClick=abc\r\nDClick=7\r\nTray=0\r\nAlt=7\r\n[HOTKEYS]\r\nUPKEY=65\r\nUpMod=22\r\n"
-        "[Config]\r\nTabIndex=-1\r\n");
+  Write(
+      "[general]\r\nsteps=70536\r\nBalance=-5\r\nDevice=Speakers (USB)\r\n[View]\r\nSkin=\r\n"
+      "[Mouse]\r\nClick=abc\r\nDClick=7\r\nTray=0\r\nAlt=7\r\n[HOTKEYS]\r\nUPKEY=65\r\nUpMod=22\r\n"
+      "[Config]\r\nTabIndex=-1\r\n");
   TSettings s = ReadSettings(path);
   EXPECT_EQ(Fields(s),
             "Device=Speakers (USB) Balance=-5 Steps=5000 Skin= BalloonHint=0 Tray=0 Ctrl=0 Alt=1 "
@@ -151,7 +155,8 @@ TEST_F(Store, AutostartValueWithoutLatinCaseAndAnUnwritableFile) {
   Write("[General]\r\nBalance=7\r\n");
   HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   TWriteResult locked = WriteSettings(path, TSettings());
-  EXPECT_EQ(locked.error, static_cast<DWORD>(ERROR_SHARING_VIOLATION)) << "a file that cannot be written is told";
+  EXPECT_EQ(locked.error, static_cast<DWORD>(ERROR_SHARING_VIOLATION))
+      << "a file that cannot be written is told";
   EXPECT_TRUE(locked.untouched);
   CloseHandle(lock);
   EXPECT_EQ(ReadFileBytes(path), "[General]\r\nBalance=7\r\n");
@@ -165,7 +170,8 @@ TFileCalls gSystem;
 int gCalls, gFaultAt;
 DWORD gFault;
 bool gSwapOnly;  // only the calls that swap the files count
-char gFaulted;  // the kind of call that failed: 'c'opy, 'w'rite, 'r'ead, 'f'lush, 'R'eplace, 'm'ove, 'd'elete
+char gFaulted;   // the kind of call that failed: 'c'opy, 'w'rite, 'r'ead, 'f'lush, 'R'eplace,
+                 // 'm'ove, 'd'elete
 
 bool Faulted(char kind) {
   if (gSwapOnly && kind != 'R' && kind != 'm') return false;
@@ -174,7 +180,9 @@ bool Faulted(char kind) {
   SetLastError(gFault);
   return true;
 }
-BOOL WINAPI FaultyCopy(LPCSTR a, LPCSTR b, BOOL f) { return !Faulted('c') && gSystem.CopyFile(a, b, f); }
+BOOL WINAPI FaultyCopy(LPCSTR a, LPCSTR b, BOOL f) {
+  return !Faulted('c') && gSystem.CopyFile(a, b, f);
+}
 BOOL WINAPI FaultyWrite(LPCSTR s, LPCSTR k, LPCSTR v, LPCSTR f) {
   return !Faulted('w') && gSystem.WriteProfileString(s, k, v, f);
 }
@@ -184,15 +192,19 @@ DWORD WINAPI FaultyRead(LPCSTR s, LPCSTR k, LPCSTR d, LPSTR to, DWORD n, LPCSTR 
   return 0;
 }
 BOOL WINAPI FaultyFlush(HANDLE h) { return !Faulted('f') && gSystem.FlushFileBuffers(h); }
-BOOL WINAPI FaultyReplace(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags, LPVOID x, LPVOID y) {
+BOOL WINAPI FaultyReplace(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags, LPVOID x,
+                          LPVOID y) {
   if (!Faulted('R')) return gSystem.ReplaceFile(replaced, replacement, backup, flags, x, y);
   // With no backup name: 1176, the replaced file is gone; 1177, it is under another name.
   if (gFault == ERROR_UNABLE_TO_MOVE_REPLACEMENT) DeleteFileA(replaced);
-  if (gFault == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) MoveFileA(replaced, (std::string(replaced) + "~RF1a2b.TMP").c_str());
+  if (gFault == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+    MoveFileA(replaced, (std::string(replaced) + "~RF1a2b.TMP").c_str());
   SetLastError(gFault);
   return FALSE;
 }
-BOOL WINAPI FaultyMove(LPCSTR a, LPCSTR b, DWORD f) { return !Faulted('m') && gSystem.MoveFileEx(a, b, f); }
+BOOL WINAPI FaultyMove(LPCSTR a, LPCSTR b, DWORD f) {
+  return !Faulted('m') && gSystem.MoveFileEx(a, b, f);
+}
 BOOL WINAPI FaultyDelete(LPCSTR a) { return !Faulted('d') && gSystem.DeleteFile(a); }
 
 }  // namespace
@@ -205,14 +217,18 @@ TEST_F(Store, AFaultAtAnyStepOfTheSaveLeavesTheOldFileOrTheNewOne) {
   const struct {
     DWORD error;
     bool swapOnly, passesAtTheSwap;
-  } kFaults[] = {{ERROR_WRITE_FAULT, false, false}, {ERROR_ACCESS_DENIED, false, true},
-                 {ERROR_SHARING_VIOLATION, true, true}, {ERROR_UNABLE_TO_REMOVE_REPLACED, true, true},
-                 {ERROR_UNABLE_TO_MOVE_REPLACEMENT, true, true}, {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true, true}};
+  } kFaults[] = {{ERROR_WRITE_FAULT, false, false},
+                 {ERROR_ACCESS_DENIED, false, true},
+                 {ERROR_SHARING_VIOLATION, true, true},
+                 {ERROR_UNABLE_TO_REMOVE_REPLACED, true, true},
+                 {ERROR_UNABLE_TO_MOVE_REPLACEMENT, true, true},
+                 {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true, true}};
   const std::string before = "[Tray]\r\nOwn=1\r\n[General]\r\nBalance=7\r\n", copy = path + ".new";
   TSettings wanted;
   wanted.Balance = 33;
   gSystem = FileCalls();
-  const TFileCalls faulty = {FaultyCopy, FaultyWrite, FaultyRead, FaultyFlush, FaultyReplace, FaultyMove, FaultyDelete};
+  const TFileCalls faulty = {FaultyCopy,    FaultyWrite, FaultyRead,  FaultyFlush,
+                             FaultyReplace, FaultyMove,  FaultyDelete};
   int runs = 0;
   for (bool existing : {true, false}) {
     for (const auto& fault : kFaults) {
@@ -228,18 +244,23 @@ TEST_F(Store, AFaultAtAnyStepOfTheSaveLeavesTheOldFileOrTheNewOne) {
         FileCallsOverride = nullptr;
         if (!gFaulted) break;  // every call has had its fault
         ++runs;
-        SCOPED_TRACE(testing::Message() << (existing ? "a file" : "no file") << ", error " << fault.error
-                                        << " at call " << gFaultAt << " (" << gFaulted << ")");
+        SCOPED_TRACE(testing::Message()
+                     << (existing ? "a file" : "no file") << ", error " << fault.error
+                     << " at call " << gFaultAt << " (" << gFaulted << ")");
         std::string file = ReadFileBytes(path);
-        bool old = existing ? file == before : GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+        bool old =
+            existing ? file == before : GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
         bool saved = !old && Fields(ReadSettings(path)) == Fields(wanted) &&
                      (!existing || file.find("[Tray]\r\nOwn=1\r\n") == 0);
         EXPECT_TRUE(old || saved) << "the old file or the new settings, never neither: " << file;
-        EXPECT_EQ(result.error != 0, !saved) << "a failure is told exactly when the new settings are not in place";
+        EXPECT_EQ(result.error != 0, !saved)
+            << "a failure is told exactly when the new settings are not in place";
         EXPECT_TRUE(old || !result.untouched);
-        EXPECT_TRUE(gFaulted != 'R' || (result.error == 0) == fault.passesAtTheSwap) << "at the swap";
-        EXPECT_TRUE(gFaulted == 'd' || GetFileAttributesA(copy.c_str()) == INVALID_FILE_ATTRIBUTES) << "no copy left";
+        EXPECT_TRUE(gFaulted != 'R' || (result.error == 0) == fault.passesAtTheSwap)
+            << "at the swap";
+        EXPECT_TRUE(gFaulted == 'd' || GetFileAttributesA(copy.c_str()) == INVALID_FILE_ATTRIBUTES)
+            << "no copy left";
         DeleteFileA(copy.c_str());
       }
     }
@@ -250,9 +271,10 @@ TEST_F(Store, AFaultAtAnyStepOfTheSaveLeavesTheOldFileOrTheNewOne) {
 TEST(HotkeyText, EveryModifierMixAndAnExtendedKeyName) {
   // Indexed by the modifier bits: Alt 1, Ctrl 2, Shift 4, Win 8.
   static const char* const kTexts[16] = {
-      "A", "Alt+A", "Ctrl+A", "Ctrl+Alt+A", "Shift+A", "Alt+Shift+A", "Ctrl+Shift+A",
-      "Ctrl+Alt+Shift+A", "Win+A", "Alt+Win+A", "Ctrl+Win+A", "Ctrl+Alt+Win+A", "Shift+Win+A",
-      "Alt+Shift+Win+A", "Ctrl+Shift+Win+A", "Ctrl+Alt+Shift+Win+A"};
+      "A",           "Alt+A",           "Ctrl+A",           "Ctrl+Alt+A",
+      "Shift+A",     "Alt+Shift+A",     "Ctrl+Shift+A",     "Ctrl+Alt+Shift+A",
+      "Win+A",       "Alt+Win+A",       "Ctrl+Win+A",       "Ctrl+Alt+Win+A",
+      "Shift+Win+A", "Alt+Shift+Win+A", "Ctrl+Shift+Win+A", "Ctrl+Alt+Shift+Win+A"};
   for (int mods = 0; mods < 16; ++mods) EXPECT_EQ(HotkeyText({'A', mods}), kTexts[mods]);
   char keypad[64] = "";  // the keypad's 9 has the same scan code without the extended flag
   GetKeyNameTextA(static_cast<LONG>(MapVirtualKeyA(VK_PRIOR, 0) << 16), keypad, sizeof keypad);
@@ -263,9 +285,10 @@ TEST(HotkeyText, EveryModifierMixAndAnExtendedKeyName) {
 }
 
 TEST_F(SettingsWindow, ShowsARecordAndCollectsItBack) {
-  Build("[View]\r\nSkin=night.vsk\r\n[HotKeys]\r\nUpKey=65\r\nUpMod=6\r\nDownKey=16\r\nDownMod=2\r\n"
-        "MuteKey=0\r\nMuteMod=7\r\n[General]\r\nBalance=150\r\nSteps=3000\r\nDevice=USB Headset\r\n"
-        "[Mouse]\r\nClick=7\r\n[Config]\r\nTabIndex=3\r\n");
+  Build(
+      "[View]\r\nSkin=night.vsk\r\n[HotKeys]\r\nUpKey=65\r\nUpMod=6\r\nDownKey=16\r\nDownMod=2\r\n"
+      "MuteKey=0\r\nMuteMod=7\r\n[General]\r\nBalance=150\r\nSteps=3000\r\nDevice=USB Headset\r\n"
+      "[Mouse]\r\nClick=7\r\n[Config]\r\nTabIndex=3\r\n");
   EXPECT_EQ(GetCurIndex(r->SkinCombo), SkinIndex("Night.vsk")) << "file names ignore letter case";
   ASSERT_FALSE(KeyCodeList.empty());
   ASSERT_NE(GetCurIndex(r->UpKeyCombo), 0);
@@ -274,20 +297,23 @@ TEST_F(SettingsWindow, ShowsARecordAndCollectsItBack) {
   // Shift (16) is never offered: it gets an item of its own, after the listed keys.
   EXPECT_EQ(GetCurIndex(r->DownKeyCombo), static_cast<int>(KeyCodeList.size()) + 1);
   EXPECT_EQ(GetItemText(r->DownKeyCombo, GetCurIndex(r->DownKeyCombo)), NarrowText(KeyTitle(16)));
-  EXPECT_EQ(ItemCount(r->UpKeyCombo), static_cast<int>(KeyCodeList.size()) + 1) << "in that group's list alone";
+  EXPECT_EQ(ItemCount(r->UpKeyCombo), static_cast<int>(KeyCodeList.size()) + 1)
+      << "in that group's list alone";
   EXPECT_TRUE(IsChecked(r->DownCtrlCheck));
   EXPECT_FALSE(IsChecked(r->MuteAltCheck)) << "without a key its modifiers stay clear";
   EXPECT_EQ(GetCurIndex(r->DeviceCombo), ItemCount(r->DeviceCombo) - 1);
-  EXPECT_EQ(GetText(r->DeviceCombo), "USB Headset (не подключено)") << "a device not connected today";
+  EXPECT_EQ(GetText(r->DeviceCombo), "USB Headset (не подключено)")
+      << "a device not connected today";
   EXPECT_EQ(GetText(r->BalanceEdit), "100") << "the change handler reacts to loading";
   EXPECT_EQ(GetItemText(r->StepCombo, 0), "3000") << "a step the list lacks comes first";
   EXPECT_EQ(ItemCount(r->StepCombo), 6);
   EXPECT_EQ(GetCurIndex(r->ClickCombo), -1) << "an action outside the list";
   for (int page = 0; page < 5; ++page)
     EXPECT_EQ(GetPage(r->SettingsTabs, page)->fVisible, page == kHotkeysPage) << "page " << page;
-  EXPECT_EQ(Fields(CollectSettings(r)),
-            "Device=USB Headset Balance=100 Steps=3000 Skin=night.vsk BalloonHint=0 Tray=1 Ctrl=0 Alt=0 "
-            "Shift=0 Click=7 DClick=2 MClick=3 Key=65+6 Key=16+2 Key=0+0 TabIndex=3 Autostart=0")
+  EXPECT_EQ(
+      Fields(CollectSettings(r)),
+      "Device=USB Headset Balance=100 Steps=3000 Skin=night.vsk BalloonHint=0 Tray=1 Ctrl=0 Alt=0 "
+      "Shift=0 Click=7 DClick=2 MClick=3 Key=65+6 Key=16+2 Key=0+0 TabIndex=3 Autostart=0")
       << "what the lists lack is kept";
   SetChecked(r->MuteCtrlCheck, true);  // key "Нет": no modifiers
   SetCurIndex(r->DownKeyCombo, 3);
@@ -303,7 +329,8 @@ TEST_F(SettingsWindow, ShowsARecordAndCollectsItBack) {
   EXPECT_EQ(collected.Skin, SkinList[1 - SkinIndex("Night.vsk")].FileName);
   TearDown();
   Build("[Config]\r\nTabIndex=-1\r\n[View]\r\nSkin=Dark.vsk\r\n[Mouse]\r\nClick=-1\r\n");
-  EXPECT_EQ(GetCurIndex(r->SettingsTabs), kAboutPage) << "a page outside the five keeps the builder's";
+  EXPECT_EQ(GetCurIndex(r->SettingsTabs), kAboutPage)
+      << "a page outside the five keeps the builder's";
   EXPECT_EQ(GetText(r->SkinCombo), "Dark.vsk (файл не найден)") << "a skin file that is gone";
   TSettings kept = CollectSettings(r);
   EXPECT_EQ(kept.Skin, "Dark.vsk");
@@ -316,13 +343,15 @@ TEST_F(SettingsWindow, MailLinkSetsUpComBeforeTheShellTakesTheAddress) {
   std::string log = TestFolder() + "mail.log";
   DeleteFileA(log.c_str());
   HKEY key = nullptr;
-  RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Classes\\mailto\\shell\\open\\command", 0, nullptr, 0,
-                  KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
+  RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Classes\\mailto\\shell\\open\\command", 0, nullptr,
+                  0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
   ASSERT_NE(key, nullptr);
   char saved[1024] = "";
   DWORD size = sizeof saved;
-  bool had = RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(saved), &size) == 0;
-  std::string handler = "\"" + WinPath(VCONFIG_E2E_TOOLS_DIR) + "\\peer.exe\" url \"" + log + "\" \"%1\"";
+  bool had =
+      RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(saved), &size) == 0;
+  std::string handler =
+      "\"" + WinPath(VCONFIG_E2E_TOOLS_DIR) + "\\peer.exe\" url \"" + log + "\" \"%1\"";
   WriteRegString(key, nullptr, handler);
   Build();
   SendMessageA(GetHandle(r->MailLinkLabel), WM_LBUTTONDOWN, MK_LBUTTON, 0);
@@ -332,7 +361,8 @@ TEST_F(SettingsWindow, MailLinkSetsUpComBeforeTheShellTakesTheAddress) {
   if (had) WriteRegString(key, nullptr, saved);
   else RegDeleteValueA(key, nullptr);
   RegCloseKey(key);
-  EXPECT_EQ(got, std::string("mailto:") + kMailAddress + "?subject=Vorduna\r\n") << "the shell's handler got it";
+  EXPECT_EQ(got, std::string("mailto:") + kMailAddress + "?subject=Vorduna\r\n")
+      << "the shell's handler got it";
   HRESULT again = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   EXPECT_EQ(again, S_FALSE) << "the click left the thread in a single-threaded apartment";
   if (SUCCEEDED(again)) CoUninitialize();
@@ -352,7 +382,8 @@ BOOL WINAPI AnswerHighContrast(UINT action, UINT, void* param, UINT) {
 // Every call of this program to the function at from goes to to.
 void RedirectImports(void* from, void* to) {
   auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
+      base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
   auto* desc = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
       base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
   for (; desc->Name; ++desc)
@@ -368,8 +399,8 @@ void RedirectImports(void* from, void* to) {
 // The colour the link is drawn in, as it answers its parent's colour request.
 COLORREF LinkPaint(TControl* link) {
   HDC dc = GetDC(link->fHandle);
-  SendMessageW(link->fHandle, kReflectedCtlColorBase + WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-               reinterpret_cast<LPARAM>(link->fHandle));
+  SendMessageW(link->fHandle, kReflectedCtlColorBase + WM_CTLCOLORSTATIC,
+               reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(link->fHandle));
   COLORREF color = GetTextColor(dc);
   ReleaseDC(link->fHandle, dc);
   return color;
@@ -378,12 +409,14 @@ COLORREF LinkPaint(TControl* link) {
 }  // namespace
 
 TEST_F(SettingsWindow, LinksFollowAHighContrastScheme) {
-  auto* real = reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SystemParametersInfoW"));
+  auto* real = reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("user32.dll"), "SystemParametersInfoW"));
   auto* answer = reinterpret_cast<void*>(AnswerHighContrast);
   RedirectImports(real, answer);
   gHighContrast = true;
   Build();
-  EXPECT_EQ(LinkPaint(r->WebLinkLabel), GetSysColor(COLOR_HOTLIGHT)) << "started in a high-contrast scheme";
+  EXPECT_EQ(LinkPaint(r->WebLinkLabel), GetSysColor(COLOR_HOTLIGHT))
+      << "started in a high-contrast scheme";
   SetCurIndex(r->SettingsTabs, kAboutPage);
   r->SettingsForm->MakeWindow();  // shown, and painted
   Pump();
@@ -444,7 +477,8 @@ const TExpected kRows[] = {
     {&R::BalloonHintCheck, nullptr, 1, kCheck, 12, 94, kAuto, kAuto, "Всплывающая подсказка"},
     {&R::WheelGroup, nullptr, 2, kGroup, 12, 14, 304, 80, "Управление громкостью"},
     {&R::WheelModLabel, &R::WheelGroup, -1, kLabel, 16, 49, kAuto, kAuto, "Колесико мыши +"},
-    {&R::WheelOverIconCheck, &R::WheelGroup, -1, kCheck, 16, 23, kAuto, kAuto, "Колесико мыши над значком в трее"},
+    {&R::WheelOverIconCheck, &R::WheelGroup, -1, kCheck, 16, 23, kAuto, kAuto,
+     "Колесико мыши над значком в трее"},
     {&R::WheelCtrlCheck, &R::WheelGroup, -1, kCheck, 115, 48, kAuto, kAuto, "Ctrl"},
     {&R::WheelAltCheck, &R::WheelGroup, -1, kCheck, 160, 48, kAuto, kAuto, "Alt"},
     {&R::WheelShiftCheck, &R::WheelGroup, -1, kCheck, 200, 48, kAuto, kAuto, "Shift"},
@@ -452,10 +486,14 @@ const TExpected kRows[] = {
     {&R::ClickLabel, &R::TrayActionsGroup, -1, kLabel, 16, 28, kAuto, kAuto, "Одиночный клик:"},
     {&R::DClickLabel, &R::TrayActionsGroup, -1, kLabel, 16, 60, kAuto, kAuto, "Двойной клик:"},
     {&R::MClickLabel, &R::TrayActionsGroup, -1, kLabel, 16, 92, kAuto, kAuto, "Средняя кнопка:"},
-    {&R::PrimaryOnlyLabel, &R::TrayActionsGroup, -1, kLabel, 16, 120, kAuto, kAuto, "* Только для первичного устройства"},
-    {&R::ClickCombo, &R::TrayActionsGroup, -1, kListCombo, 116, 24, 164, kAny, "Стандартный регулятор*"},
-    {&R::DClickCombo, &R::TrayActionsGroup, -1, kListCombo, 116, 56, 164, kAny, "Стандартный микшер"},
-    {&R::MClickCombo, &R::TrayActionsGroup, -1, kListCombo, 116, 88, 164, kAny, "Выкл. / вкл. звук"},
+    {&R::PrimaryOnlyLabel, &R::TrayActionsGroup, -1, kLabel, 16, 120, kAuto, kAuto,
+     "* Только для первичного устройства"},
+    {&R::ClickCombo, &R::TrayActionsGroup, -1, kListCombo, 116, 24, 164, kAny,
+     "Стандартный регулятор*"},
+    {&R::DClickCombo, &R::TrayActionsGroup, -1, kListCombo, 116, 56, 164, kAny,
+     "Стандартный микшер"},
+    {&R::MClickCombo, &R::TrayActionsGroup, -1, kListCombo, 116, 88, 164, kAny,
+     "Выкл. / вкл. звук"},
     {&R::UpKeyGroup, nullptr, 3, kGroup, 12, 14, 304, 60, "Увеличить громкость"},
     {&R::UpCtrlCheck, &R::UpKeyGroup, -1, kCheck, 24, 24, kAuto, kAuto, "Ctrl"},
     {&R::UpAltCheck, &R::UpKeyGroup, -1, kCheck, 69, 24, kAuto, kAuto, "Alt"},
@@ -494,7 +532,8 @@ const TExpected kRows[] = {
 const char* ClassOf(TKind kind) {
   switch (kind) {
     case kTabs: return "obj_SysTabControl32";
-    case kListCombo: case kEditCombo: return "obj_COMBOBOX";
+    case kListCombo:
+    case kEditCombo: return "obj_COMBOBOX";
     case kSpin: return "obj_msctls_updown32";
     case kNumberEdit: return "obj_EDIT";
     case kLabel: return "obj_STATIC";
@@ -576,7 +615,8 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
   for (const TExpected& e : kRows) {
     TControl* c = r->*e.field;
     HWND w = GetHandle(c);
-    SCOPED_TRACE(testing::Message() << "control at " << e.left << "," << e.top << " " << (e.text ? e.text : ""));
+    SCOPED_TRACE(testing::Message()
+                 << "control at " << e.left << "," << e.top << " " << (e.text ? e.text : ""));
     char cls[64];
     GetClassNameA(w, cls, sizeof cls);
     EXPECT_STREQ(cls, ClassOf(e.kind));
@@ -590,12 +630,15 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
     // An automatic size is the text in the window's font plus the kind's room around it.
     SIZE extent = {0, 0};
     if (e.width == kAuto) extent = Measured(WindowText(w), dpi, e.field == &R::TitleLabel);
-    int extraW = AtDpi(e.kind == kCheck ? 24 : 1, dpi), extraH = AtDpi(e.kind == kCheck ? 6 : 1, dpi);
+    int extraW = AtDpi(e.kind == kCheck ? 24 : 1, dpi),
+        extraH = AtDpi(e.kind == kCheck ? 6 : 1, dpi);
     if (e.width != kAny) {
-      EXPECT_NEAR(b.right - b.left, e.width == kAuto ? extent.cx + extraW : AtDpi(e.width, dpi), slack);
+      EXPECT_NEAR(b.right - b.left, e.width == kAuto ? extent.cx + extraW : AtDpi(e.width, dpi),
+                  slack);
     }
     if (e.height != kAny) {
-      EXPECT_NEAR(b.bottom - b.top, e.height == kAuto ? extent.cy + extraH : AtDpi(e.height, dpi), slack);
+      EXPECT_NEAR(b.bottom - b.top, e.height == kAuto ? extent.cy + extraH : AtDpi(e.height, dpi),
+                  slack);
     }
     if (e.kind != kSpin) {
       EXPECT_EQ(FontHeight(w), -AtDpi(11, dpi)) << "Tahoma at 11 pixels, scaled";
@@ -605,28 +648,43 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
       EXPECT_TRUE(WindowText(w) == Shown(e.text)) << "the window holds the text in its own letters";
     }
     LONG style = GetWindowLongA(w, GWL_STYLE), ex = GetWindowLongA(w, GWL_EXSTYLE);
-    EXPECT_EQ(style & (WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN), WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+    EXPECT_EQ(style & (WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN),
+              WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
     switch (e.kind) {
       case kGroup: EXPECT_EQ(style & BS_TYPEMASK, BS_GROUPBOX); break;
-      case kCheck: EXPECT_EQ(style & BS_TYPEMASK, BS_AUTOCHECKBOX); EXPECT_TRUE(style & WS_TABSTOP); break;
+      case kCheck:
+        EXPECT_EQ(style & BS_TYPEMASK, BS_AUTOCHECKBOX);
+        EXPECT_TRUE(style & WS_TABSTOP);
+        break;
       case kPush: EXPECT_TRUE(style & WS_TABSTOP); break;
       // A combo box draws its sunken edge itself and drops the window's own.
-      case kListCombo: EXPECT_EQ(style & 3, CBS_DROPDOWNLIST); EXPECT_TRUE(c->fExStyle & WS_EX_CLIENTEDGE); break;
-      case kEditCombo: EXPECT_EQ(style & 3, CBS_DROPDOWN); EXPECT_TRUE(c->fExStyle & WS_EX_CLIENTEDGE); break;
-      case kNumberEdit: EXPECT_TRUE(style & ES_NUMBER); EXPECT_TRUE(ex & WS_EX_CLIENTEDGE);
-        EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL)); break;
+      case kListCombo:
+        EXPECT_EQ(style & 3, CBS_DROPDOWNLIST);
+        EXPECT_TRUE(c->fExStyle & WS_EX_CLIENTEDGE);
+        break;
+      case kEditCombo:
+        EXPECT_EQ(style & 3, CBS_DROPDOWN);
+        EXPECT_TRUE(c->fExStyle & WS_EX_CLIENTEDGE);
+        break;
+      case kNumberEdit:
+        EXPECT_TRUE(style & ES_NUMBER);
+        EXPECT_TRUE(ex & WS_EX_CLIENTEDGE);
+        EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL));
+        break;
       case kLabel: EXPECT_FALSE(ex & WS_EX_CLIENTEDGE); break;
       default: break;
     }
   }
   // Items and current entries.
   EXPECT_EQ(GetCurIndex(r->SettingsTabs), 0) << "the stored page, here the default";
-  const char* actions[] = {"Нет", "Стандартный регулятор*", "Стандартный микшер", "Выкл. / вкл. звук", "Настройки"};
+  const char* actions[] = {"Нет", "Стандартный регулятор*", "Стандартный микшер",
+                           "Выкл. / вкл. звук", "Настройки"};
   for (TControl* combo : {r->ClickCombo, r->DClickCombo, r->MClickCombo}) {
     ASSERT_EQ(ItemCount(combo), 5);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(GetItemText(combo, i), actions[i]);
   }
-  const char* steps[] = {"500 (очень медленно)", "2500 (медленно)", "5000 (нормально)", "7500 (быстро)", "10000 (очень быстро)"};
+  const char* steps[] = {"500 (очень медленно)", "2500 (медленно)", "5000 (нормально)",
+                         "7500 (быстро)", "10000 (очень быстро)"};
   ASSERT_EQ(ItemCount(r->StepCombo), 5);
   for (int i = 0; i < 5; ++i) EXPECT_EQ(GetItemText(r->StepCombo, i), steps[i]);
   EXPECT_EQ(GetItemText(r->DeviceCombo, 0), "Первичное устройство");
@@ -639,16 +697,19 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
   EXPECT_EQ(client.right, AtDpi(352, dpi));
   EXPECT_EQ(client.bottom, AtDpi(353, dpi));
   EXPECT_TRUE(GetWindowLongA(r->SettingsForm->fHandle, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_FALSE(GetWindowLongA(r->SettingsForm->fHandle, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  EXPECT_FALSE(GetWindowLongA(r->SettingsForm->fHandle, GWL_STYLE) &
+               (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   EXPECT_TRUE(r->OkButton->fStyle & BS_DEFPUSHBUTTON);
   // The three key lists: "Нет", then every named key of 8-9, 13 and 20-145 in code order.
   ASSERT_GT(KeyCodeList.size(), 40u);
   for (TControl* keys : {r->UpKeyCombo, r->DownKeyCombo, r->MuteKeyCombo}) {
     ASSERT_EQ(ItemCount(keys), static_cast<int>(KeyCodeList.size()) + 1);
     EXPECT_EQ(GetItemText(keys, 0), "Нет");
-    for (size_t i = 0; i < KeyCodeList.size(); ++i) EXPECT_EQ(GetItemText(keys, static_cast<int>(i) + 1), KeyName(KeyCodeList[i]));
+    for (size_t i = 0; i < KeyCodeList.size(); ++i)
+      EXPECT_EQ(GetItemText(keys, static_cast<int>(i) + 1), KeyName(KeyCodeList[i]));
   }
-  for (uint16_t code : KeyCodeList) EXPECT_TRUE(code == 8 || code == 9 || code == 13 || (code >= 20 && code <= 145)) << code;
+  for (uint16_t code : KeyCodeList)
+    EXPECT_TRUE(code == 8 || code == 9 || code == 13 || (code >= 20 && code <= 145)) << code;
   EXPECT_EQ(ItemCount(r->ClickCombo), 5);
   EXPECT_EQ(ItemCount(r->SkinCombo), 2);
   int classic = SkinIndex("Classic.vsk");
@@ -657,7 +718,8 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
   for (size_t i = 1; i < KeyCodeList.size(); ++i) EXPECT_LT(KeyCodeList[i - 1], KeyCodeList[i]);
   // Run at another DPI by the test below, the layout goes back to it.
   char dump[MAX_PATH];
-  if (GetEnvironmentVariableA("VCONFIG_LAYOUT_DUMP", dump, MAX_PATH)) WriteFileBytes(dump, Layout(r));
+  if (GetEnvironmentVariableA("VCONFIG_LAYOUT_DUMP", dump, MAX_PATH))
+    WriteFileBytes(dump, Layout(r));
 }
 
 namespace {
@@ -679,7 +741,8 @@ RECT Suggested(TFormRecord* r, int dpi, int shift) {
   RECT window, client;
   GetWindowRect(r->SettingsForm->fHandle, &window);
   GetClientRect(r->SettingsForm->fHandle, &client);
-  int frameW = window.right - window.left - client.right, frameH = window.bottom - window.top - client.bottom;
+  int frameW = window.right - window.left - client.right,
+      frameH = window.bottom - window.top - client.bottom;
   int left = window.left + shift, top = window.top + shift;
   return {left, top, left + frameW + AtDpi(352, dpi), top + frameH + AtDpi(353, dpi)};
 }
@@ -690,21 +753,26 @@ TEST_F(SettingsWindow, AtEveryScaleAndMovedToAScreenOfAnother) {
   // Wine reads the screen's DPI once, as a process starts: the table test runs again in a
   // process of its own at 144 and 192 DPI, with LogPixels set for it and put back after.
   HKEY desktop = nullptr;
-  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ | KEY_WRITE, &desktop), 0);
+  ASSERT_EQ(
+      RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ | KEY_WRITE, &desktop),
+      0);
   DWORD saved = 0, size = sizeof saved;
-  bool had = RegQueryValueExA(desktop, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&saved), &size) == 0;
+  bool had = RegQueryValueExA(desktop, "LogPixels", nullptr, nullptr,
+                              reinterpret_cast<BYTE*>(&saved), &size) == 0;
   std::string layouts[2];
   const int kDpis[2] = {144, 192};
   for (int i = 0; i < 2; ++i) {
     SCOPED_TRACE(kDpis[i]);
     DWORD dpi = static_cast<DWORD>(kDpis[i]);
-    RegSetValueExA(desktop, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    RegSetValueExA(desktop, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                   sizeof dpi);
     std::string dump = TestFolder() + "layout-" + std::to_string(dpi) + ".txt";
     DeleteFileA(dump.c_str());
     SetEnvironmentVariableA("VCONFIG_LAYOUT_DUMP", dump.c_str());
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string cmd = std::string("\"") + self + "\" --gtest_filter=SettingsWindow.EveryControlAsTheTableSays";
+    std::string cmd =
+        std::string("\"") + self + "\" --gtest_filter=SettingsWindow.EveryControlAsTheTableSays";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
@@ -719,7 +787,9 @@ TEST_F(SettingsWindow, AtEveryScaleAndMovedToAScreenOfAnother) {
     EXPECT_EQ(code, 0u) << "the table at " << dpi << " DPI";
     layouts[i] = ReadFileBytes(dump);
   }
-  if (had) RegSetValueExA(desktop, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&saved), sizeof saved);
+  if (had)
+    RegSetValueExA(desktop, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&saved),
+                   sizeof saved);
   else RegDeleteValueA(desktop, "LogPixels");
   RegCloseKey(desktop);
   ASSERT_EQ(ScreenDpi(), 96) << "this process runs at 96 DPI";
@@ -733,11 +803,14 @@ TEST_F(SettingsWindow, AtEveryScaleAndMovedToAScreenOfAnother) {
   SetFocused(r->MClickCombo, true);
   std::string state = State(r), at96 = Layout(r);
   std::vector<HGDIOBJ> fonts;
-  for (const TExpected& e : kRows) fonts.push_back(reinterpret_cast<HGDIOBJ>(SendMessageA(GetHandle(r->*e.field), WM_GETFONT, 0, 0)));
+  for (const TExpected& e : kRows)
+    fonts.push_back(
+        reinterpret_cast<HGDIOBJ>(SendMessageA(GetHandle(r->*e.field), WM_GETFONT, 0, 0)));
   for (int dpi : {144, 96}) {
     SCOPED_TRACE(dpi);
     RECT suggested = Suggested(r, dpi, 10);
-    SendMessageA(r->SettingsForm->fHandle, kWmDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageA(r->SettingsForm->fHandle, kWmDpiChanged, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(Layout(r), dpi == 144 ? layouts[0] : at96) << "as a start at that DPI";
     RECT now;
     GetWindowRect(r->SettingsForm->fHandle, &now);
@@ -756,8 +829,12 @@ TEST_F(SettingsWindow, TwoDevicesOfOneNameSelectTheLaterAndLetterCaseCounts) {
   int first = -1, later = -1;
   for (uint32_t a = 0; a < count && later < 0; ++a)
     for (uint32_t b = a + 1; b < count; ++b)
-      if (MixerDeviceName(a) == MixerDeviceName(b)) { first = static_cast<int>(a); later = static_cast<int>(b); }
-  if (later < 0) GTEST_SKIP() << "this host has no two mixer devices of one name (no PulseAudio null sink)";
+      if (MixerDeviceName(a) == MixerDeviceName(b)) {
+        first = static_cast<int>(a);
+        later = static_cast<int>(b);
+      }
+  if (later < 0)
+    GTEST_SKIP() << "this host has no two mixer devices of one name (no PulseAudio null sink)";
   std::string name = MixerDeviceName(static_cast<uint32_t>(first));
   Build("[General]\r\nDevice=" + name + "\r\n");
   EXPECT_EQ(GetCurIndex(r->DeviceCombo), later + 1);

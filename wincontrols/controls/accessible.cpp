@@ -1,7 +1,7 @@
 #include "accessible.h"
 
-#include <oleacc.h>
 #include <windows.h>
+#include <oleacc.h>
 
 #include "../../runtime/library.h"
 #include "../dispatch/dispatch.h"
@@ -65,7 +65,9 @@ class TNamedAccessible final : public IAccessible {
   }
 
   // The rest as the standard object answers.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return fStandard->GetTypeInfoCount(n); }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+    return fStandard->GetTypeInfoCount(n);
+  }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID lcid, ITypeInfo** info) override {
     return fStandard->GetTypeInfo(i, lcid, info);
   }
@@ -123,7 +125,8 @@ class TNamedAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accSelect(LONG how, VARIANT child) override {
     return fStandard->accSelect(how, child);
   }
-  HRESULT STDMETHODCALLTYPE accLocation(LONG* x, LONG* y, LONG* w, LONG* h, VARIANT child) override {
+  HRESULT STDMETHODCALLTYPE accLocation(LONG* x, LONG* y, LONG* w, LONG* h,
+                                        VARIANT child) override {
     return fStandard->accLocation(x, y, w, h, child);
   }
   HRESULT STDMETHODCALLTYPE accNavigate(LONG dir, VARIANT start, VARIANT* end) override {
@@ -194,8 +197,9 @@ bool AccessibleHandler(TControl* c, TMsg& msg, LRESULT& result) {
 
 void SetAccessibleName(TControl* c, const TText& name) {
   // A new window goes to the bottom of its siblings' z-order, and so does the control's after it.
-  c->fNameLabel = CreateWindowExW(
-      0, L"Static", TWideText(name).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, GetHandle(c->fParent),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), GetModuleHandleA(nullptr), nullptr);
+  c->fNameLabel =
+      CreateWindowExW(0, L"Static", TWideText(name).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
+                      GetHandle(c->fParent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)),
+                      GetModuleHandleA(nullptr), nullptr);
   AttachProc(c, AccessibleHandler);
 }

@@ -79,11 +79,8 @@ void AlignPass(TControl* container, RECT& rest, uint32_t alignSet) {
         r.left = rest.left + m;
         r.right = rest.right - m;
         break;
-      case alClient:
-        r = {rest.left + m, rest.top + m, rest.right - m, rest.bottom - m};
-        break;
-      default:
-        break;
+      case alClient: r = {rest.left + m, rest.top + m, rest.right - m, rest.bottom - m}; break;
+      default: break;
     }
     if (r.right < r.left) r.right = r.left;
     if (r.bottom < r.top) r.bottom = r.top;

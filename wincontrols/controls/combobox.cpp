@@ -21,7 +21,8 @@ LRESULT CallPrevious(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 // Esc or Enter while the list is open: close it; Esc also takes back what was picked in it.
 bool CloseOpenList(TControl* combo, WPARAM key) {
-  if ((key != VK_ESCAPE && key != VK_RETURN) || !SendMessageW(combo->fHandle, CB_GETDROPPEDSTATE, 0, 0))
+  if ((key != VK_ESCAPE && key != VK_RETURN) ||
+      !SendMessageW(combo->fHandle, CB_GETDROPPEDSTATE, 0, 0))
     return false;
   SendMessageW(combo->fHandle, CB_SHOWDROPDOWN, FALSE, 0);
   if (key == VK_ESCAPE) SendMessageW(combo->fHandle, CB_SETCURSEL, combo->fDropDownIndex, 0);
@@ -52,14 +53,17 @@ LRESULT CALLBACK InnerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 void SubclassComboInnerWindows(TControl* combo) {
-  for (HWND child = GetWindow(combo->fHandle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    LONG_PTR prev = SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(InnerWndProc));
+  for (HWND child = GetWindow(combo->fHandle, GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    LONG_PTR prev =
+        SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(InnerWndProc));
     SetPropA(child, kPrevProc, reinterpret_cast<HANDLE>(prev));
   }
 }
 
 static void RemoveInnerProps(TControl* combo) {
-  for (HWND child = GetWindow(combo->fHandle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+  for (HWND child = GetWindow(combo->fHandle, GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT))
     if (GetPropA(child, kPrevProc)) RemovePropA(child, kPrevProc);
 }
 
@@ -70,8 +74,9 @@ void SizeComboDropDown(TControl* combo) {
   int w = GetWidth(combo), h = GetHeight(combo);
   SetWindowPos(combo->fHandle, nullptr, 0, 0, w, (n + 1) * h + Scaled(combo, 2),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-  SetWindowPos(combo->fHandle, nullptr, 0, 0, 0, 0,
-               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  SetWindowPos(
+      combo->fHandle, nullptr, 0, 0, 0, 0,
+      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 bool ComboHandler(TControl* combo, TMsg& msg, LRESULT& result) {
@@ -90,11 +95,8 @@ bool ComboHandler(TControl* combo, TMsg& msg, LRESULT& result) {
         combo->fDropDownIndex = GetCurIndex(combo);
         if (combo->fOnDropDownProc) combo->fOnDropDownProc(combo);
         break;
-      case CBN_CLOSEUP:
-        combo->fDroppedDown = false;
-        break;
-      default:
-        break;
+      case CBN_CLOSEUP: combo->fDroppedDown = false; break;
+      default: break;
     }
     return false;
   }

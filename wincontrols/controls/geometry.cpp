@@ -24,7 +24,8 @@ void SetBounds(TControl* c, const RECT& r) {
   c->fBoundsRect = r;
   if (!c->fHandle) return;
   UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  bool sameSize = r.right - r.left == old.right - old.left && r.bottom - r.top == old.bottom - old.top;
+  bool sameSize =
+      r.right - r.left == old.right - old.left && r.bottom - r.top == old.bottom - old.top;
   if (sameSize) flags |= SWP_NOSIZE;
   else if (r.left == old.left && r.top == old.top) flags |= SWP_NOMOVE;
   SetWindowPos(c->fHandle, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
@@ -109,7 +110,8 @@ TControl* CenterControl(TControl* c) {
     area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   }
   GetHandle(c);
-  MoveTo(c, (area.right - area.left - GetWidth(c)) / 2, (area.bottom - area.top - GetHeight(c)) / 2);
+  MoveTo(c, (area.right - area.left - GetWidth(c)) / 2,
+         (area.bottom - area.top - GetHeight(c)) / 2);
   return c;
 }
 

@@ -81,9 +81,12 @@ bool NavigationKeyProc(TControl* c, WPARAM key, bool keyUp) {
   uint32_t group;
   switch (key) {
     case VK_TAB: group = kFocusTab; break;
-    case VK_PRIOR: case VK_NEXT: group = kFocusPage; break;
-    case VK_LEFT: case VK_RIGHT: group = kFocusLeftRight; break;
-    case VK_UP: case VK_DOWN: group = kFocusUpDown; break;
+    case VK_PRIOR:
+    case VK_NEXT: group = kFocusPage; break;
+    case VK_LEFT:
+    case VK_RIGHT: group = kFocusLeftRight; break;
+    case VK_UP:
+    case VK_DOWN: group = kFocusUpDown; break;
     default: return false;
   }
   if (!(c->fFocusKeys & group)) return false;
@@ -141,7 +144,8 @@ static bool EnterEscapeHook(void* data, TMsg& msg, LRESULT& result) {
   if (!form) return false;
   if (msg.message == WM_SYSCHAR) {
     wchar_t typed = static_cast<wchar_t>(msg.wParam);
-    TControl* pressed = AccessKeyTarget(form, Upper1251(static_cast<uint8_t>(NarrowText(&typed, 1)[0])));
+    TControl* pressed =
+        AccessKeyTarget(form, Upper1251(static_cast<uint8_t>(NarrowText(&typed, 1)[0])));
     if (!pressed) return false;  // default processing, which beeps
     SendMessageW(GetHandle(pressed), BM_CLICK, 0, 0);
     result = 0;
@@ -189,7 +193,8 @@ void SetButtonKey(TControl* button, WPARAM key, bool on) {
   }
   if (key == VK_RETURN) {
     form->fDefaultButton = on ? button : nullptr;
-    SetStyle(button, on ? (button->fStyle | BS_DEFPUSHBUTTON) : (button->fStyle & ~BS_DEFPUSHBUTTON));
+    SetStyle(button,
+             on ? (button->fStyle | BS_DEFPUSHBUTTON) : (button->fStyle & ~BS_DEFPUSHBUTTON));
   } else if (key == VK_ESCAPE) {
     form->fCancelButton = on ? button : nullptr;
   }

@@ -77,7 +77,8 @@ bool PageHandler(TControl* tabs, TMsg& msg, LRESULT&) {
     case WM_SHOWWINDOW:
       if (msg.wParam) {
         TControl* form = ParentForm(tabs);
-        if (form && form->fFocusedControl == tabs) PostMessageW(tabs->fHandle, WM_KEYDOWN, VK_TAB, 1);
+        if (form && form->fFocusedControl == tabs)
+          PostMessageW(tabs->fHandle, WM_KEYDOWN, VK_TAB, 1);
       }
       break;
     case WM_NOTIFY: {
@@ -87,8 +88,7 @@ bool PageHandler(TControl* tabs, TMsg& msg, LRESULT&) {
       else if (hdr->code == static_cast<UINT>(TCN_SELCHANGE)) PageSelected(tabs);
       break;
     }
-    default:
-      break;
+    default: break;
   }
   return false;
 }

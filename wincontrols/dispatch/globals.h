@@ -4,8 +4,8 @@
 
 #include "../objects/control.h"
 
-extern TControl* AppMainWindow;   // the window whose closing ends the program
-extern TControl* CreatingControl; // bound to the first message of a window being created
+extern TControl* AppMainWindow;    // the window whose closing ends the program
+extern TControl* CreatingControl;  // bound to the first message of a window being created
 constexpr uint16_t kFirstControlId = 0x8000;
 extern uint16_t ControlsMade;  // child controls constructed so far; the next one's id follows
 extern bool LoopRunning;

@@ -19,8 +19,7 @@ void SetControlCursor(TControl* c, HCURSOR cursor) {
 }
 
 bool CursorHandler(TControl* c, TMsg& msg, LRESULT& result) {
-  if (msg.message != WM_SETCURSOR || GetCapture() || LOWORD(msg.lParam) != HTCLIENT ||
-      !c->fCursor)
+  if (msg.message != WM_SETCURSOR || GetCapture() || LOWORD(msg.lParam) != HTCLIENT || !c->fCursor)
     return false;
   SetCursor(c->fCursor);
   result = 1;
@@ -61,7 +60,6 @@ bool CommonNotifyHandler(TControl* c, TMsg& msg, LRESULT&) {
       if (!c->fOnClick.IsSet()) return false;
       c->fOnClick.code(c->fOnClick.data, c);
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }

@@ -24,9 +24,10 @@ int WindowDpi(HWND window) {
 }
 
 // A superclass takes its base's class style without these (0xFFFFBF1F).
-constexpr UINT kClassStyleMask = ~static_cast<UINT>(CS_OWNDC | CS_CLASSDC | CS_PARENTDC | CS_GLOBALCLASS);
+constexpr UINT kClassStyleMask =
+    ~static_cast<UINT>(CS_OWNDC | CS_CLASSDC | CS_PARENTDC | CS_GLOBALCLASS);
 HMODULE gComctl = nullptr;
-}
+}  // namespace
 
 TText ClassName(TControl* c) {
   return TText("obj_") + (c->fBaseClassName ? c->fBaseClassName : "");
@@ -90,9 +91,9 @@ bool TWindowControl::MakeWindow() {
   if (w == 0) w = CW_USEDEFAULT;
   if (h == 0) h = CW_USEDEFAULT;
   CreatingControl = this;
-  fHandle = CreateWindowExW(fExStyle, className.c_str(), TWideText(fText).c_str(), fStyle, x, y, w, h,
-                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(fCtlId)), module,
-                            nullptr);
+  fHandle = CreateWindowExW(fExStyle, className.c_str(), TWideText(fText).c_str(), fStyle, x, y, w,
+                            h, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(fCtlId)),
+                            module, nullptr);
   CreatingControl = nullptr;
   // Refused: no children of a window that is not there (each would ask for it again).
   if (!fHandle) {

@@ -65,16 +65,13 @@ LRESULT CallDefault(TControl* c, TMsg& msg) {
 LRESULT TWindowControl::HandleMessage(TMsg& msg) {
   LRESULT result = 0;
   if (msg.hwnd && !fHandle) fHandle = msg.hwnd;
-  if (LoopRunning && AppMainWindow && AppMainWindow != this &&
-      AppMainWindow->fOnMessage.IsSet() &&
+  if (LoopRunning && AppMainWindow && AppMainWindow != this && AppMainWindow->fOnMessage.IsSet() &&
       AppMainWindow->fOnMessage.code(AppMainWindow->fOnMessage.data, msg, result))
     return result;
   if (fOnMessage.IsSet() && fOnMessage.code(fOnMessage.data, msg, result)) return result;
   if (fHandlerChain(this, msg, result)) return result;
   switch (msg.message) {
-    case WM_DESTROY:
-      fWindowDestroyed = true;
-      return CallDefault(this, msg);
+    case WM_DESTROY: fWindowDestroyed = true; return CallDefault(this, msg);
     case WM_SIZE:
       result = CallDefault(this, msg);
       if (RealignHook) RealignHook(this);
@@ -88,8 +85,14 @@ LRESULT TWindowControl::HandleMessage(TMsg& msg) {
     case WM_CLOSE:
       if (this == AppMainWindow || IsMainWindow(this)) PostQuitMessage(0);
       return CallDefault(this, msg);
-    case WM_KEYDOWN: case WM_KEYUP: case WM_CHAR: case WM_DEADCHAR:
-    case WM_SYSKEYDOWN: case WM_SYSKEYUP: case WM_SYSCHAR: case WM_SYSDEADCHAR:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+    case WM_DEADCHAR:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+    case WM_SYSCHAR:
+    case WM_SYSDEADCHAR:
       if (KeyMessage(this, msg, result)) return result;
       return CallDefault(this, msg);
     case WM_COMMAND: {
@@ -97,12 +100,16 @@ LRESULT TWindowControl::HandleMessage(TMsg& msg) {
       if (ControlOf(from)) return SendMessageW(from, kReflectedCommand, msg.wParam, msg.lParam);
       return CallDefault(this, msg);
     }
-    case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
       return SendMessageW(reinterpret_cast<HWND>(msg.lParam), msg.message + kReflectedCtlColorBase,
                           msg.wParam, msg.lParam);
-    default:
-      return CallDefault(this, msg);
+    default: return CallDefault(this, msg);
   }
 }
 

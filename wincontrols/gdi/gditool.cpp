@@ -39,8 +39,7 @@ void ToolChanged(TGdiTool* tool) {
 }
 
 HGDIOBJ GetToolHandle(TGdiTool* tool) {
-  if (tool->fGdiHandle && ColorToRGB(tool->fDesc.fToolColor) != tool->fHandleRGB)
-    ToolChanged(tool);
+  if (tool->fGdiHandle && ColorToRGB(tool->fDesc.fToolColor) != tool->fHandleRGB) ToolChanged(tool);
   if (tool->fGdiHandle) return tool->fGdiHandle;
   if (tool->fTemplate && tool->fTemplate->fDpi == tool->fDpi &&
       memcmp(&tool->fTemplate->fDesc, &tool->fDesc, sizeof(TToolDesc)) == 0)

@@ -132,8 +132,8 @@ void SetControlIcon(TControl* c, HICON icon) {
   if (c->fIcon == icon) return;
   c->fIcon = icon;
   HICON send = icon == kNoIcon ? nullptr : icon;
-  HICON old = reinterpret_cast<HICON>(
-      Perform(c, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(send)));
+  HICON old =
+      reinterpret_cast<HICON>(Perform(c, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(send)));
   if (old && old != send) DestroyIcon(old);
 }
 
@@ -149,8 +149,7 @@ bool IsEnabled(TControl* c) {
 
 bool IsShowing(TControl* c) {
   bool shown = c->fVisible || c->fShowPending;
-  if (c->fIsChild && c->fParent)
-    return shown && IsVisible(c->fParent) && IsShowing(c->fParent);
+  if (c->fIsChild && c->fParent) return shown && IsVisible(c->fParent) && IsShowing(c->fParent);
   return shown;
 }
 

@@ -39,7 +39,14 @@ TNotifyEvent MakeEvent(T* obj) {
   return ev;
 }
 
-enum TAlign : uint8_t { alNone = 0, alLeft = 1, alTop = 2, alRight = 3, alBottom = 4, alClient = 5 };
+enum TAlign : uint8_t {
+  alNone = 0,
+  alLeft = 1,
+  alTop = 2,
+  alRight = 3,
+  alBottom = 4,
+  alClient = 5
+};
 
 // fAlignState bits
 constexpr uint32_t kRealignPending = 1;
@@ -154,13 +161,13 @@ class TControl : public TRefObject {
   TText fText;
   TControlProc fAfterCreate;
   TGivenBounds fGiven;
-  uint16_t fDpi;  // a top-level window: the DPI it is shown at; 0 until its window exists
+  uint16_t fDpi;    // a top-level window: the DPI it is shown at; 0 until its window exists
   HWND fNameLabel;  // the hidden label that names it to a screen reader, if it needs one
 };
 
 // The steps that the floors above fill in; each is empty (nothing to do) until then.
 void NoControlProc(TControl* c);
-extern TControlProc RealignHook;  // placement code installs itself here
+extern TControlProc RealignHook;    // placement code installs itself here
 extern TControlProc FontApplyHook;  // the first font tool switches it on
 // A new child takes copies of its parent's font and brush (switched on by the first font tool).
 extern void (*InheritToolsHook)(TControl* c, TControl* parent);

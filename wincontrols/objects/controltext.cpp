@@ -7,7 +7,9 @@ const TText& GetText(TControl* c) {
   if (c->fHandle) {
     int length = GetWindowTextLengthW(c->fHandle);
     TWideText text;
-    int got = length > 0 ? GetWindowTextW(c->fHandle, text.Room(static_cast<size_t>(length)), length + 1) : 0;
+    int got = length > 0
+                  ? GetWindowTextW(c->fHandle, text.Room(static_cast<size_t>(length)), length + 1)
+                  : 0;
     c->fText = NarrowText(text.c_str(), got);
   }
   return c->fText;
@@ -15,7 +17,8 @@ const TText& GetText(TControl* c) {
 
 void SetText(TControl* c, const TText& text) {
   c->fText = text;
-  if (c->fHandle) SendMessageW(c->fHandle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(TWideText(text).c_str()));
+  if (c->fHandle)
+    SendMessageW(c->fHandle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(TWideText(text).c_str()));
   if (!c->fIsLabel) Invalidate(c);
   c->fOnTextChanged(c);
 }

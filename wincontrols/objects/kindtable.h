@@ -23,7 +23,6 @@ struct TKindTable {
   uint16_t AutoSizeExtraY;
 };
 
-
 extern const TKindTable ButtonKind;
 extern const TKindTable StaticKind;
 extern const TKindTable EditKind;

@@ -15,7 +15,10 @@ struct TMethodPtr {
   Fn code = nullptr;
   void* data = nullptr;
   bool IsSet() const { return code != nullptr; }
-  void Clear() { code = nullptr; data = nullptr; }
+  void Clear() {
+    code = nullptr;
+    data = nullptr;
+  }
 };
 
 class TRefObject {

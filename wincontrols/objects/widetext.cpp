@@ -20,14 +20,15 @@ TText Narrow(UINT codePage, DWORD flags, const wchar_t* text, int length, BOOL* 
   TText bytes;
   if (length <= 0) return bytes;
   bytes.resize(static_cast<size_t>(length) * 2);
-  int n =
-      WideCharToMultiByte(codePage, flags, text, length, &bytes[0], length * 2, nullptr, usedDefault);
+  int n = WideCharToMultiByte(codePage, flags, text, length, &bytes[0], length * 2, nullptr,
+                              usedDefault);
   bytes.resize(n > 0 ? static_cast<size_t>(n) : 0);
   return bytes;
 }
 }  // namespace
 
-TWideText::TWideText(const TText& text) : TWideText(Widen(kTextCodePage, text.data(), text.size())) {}
+TWideText::TWideText(const TText& text)
+    : TWideText(Widen(kTextCodePage, text.data(), text.size())) {}
 
 TWideText::TWideText(const char* text) : TWideText(Widen(kTextCodePage, text, lstrlenA(text))) {}
 
@@ -62,7 +63,9 @@ void TWideText::Cut(size_t n) {
   fUnits[n * 2] = 0;
 }
 
-TWideText WideOf(const wchar_t* text) { return TWideText(text, static_cast<size_t>(lstrlenW(text))); }
+TWideText WideOf(const wchar_t* text) {
+  return TWideText(text, static_cast<size_t>(lstrlenW(text)));
+}
 
 TWideText operator+(const TWideText& a, const TWideText& b) {
   TWideText r(a);

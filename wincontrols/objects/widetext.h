@@ -12,7 +12,7 @@ class TWideText {
  public:
   TWideText() = default;
   TWideText(const TText& text);  // NOLINT: from Windows-1251, wherever a wide text is wanted
-  TWideText(const char* text);  // NOLINT
+  TWideText(const char* text);   // NOLINT
   TWideText(const wchar_t* text, size_t n);
 
   const wchar_t* c_str() const;

@@ -3,7 +3,12 @@
 const TFileCalls* FileCallsOverride;
 
 const TFileCalls& FileCalls() {
-  static const TFileCalls system = {CopyFileA,    WritePrivateProfileStringA, GetPrivateProfileStringA,
-                                    FlushFileBuffers, ReplaceFileA, MoveFileExA, DeleteFileA};
+  static const TFileCalls system = {CopyFileA,
+                                    WritePrivateProfileStringA,
+                                    GetPrivateProfileStringA,
+                                    FlushFileBuffers,
+                                    ReplaceFileA,
+                                    MoveFileExA,
+                                    DeleteFileA};
   return FileCallsOverride ? *FileCallsOverride : system;
 }

@@ -7,11 +7,13 @@ constexpr char kCopySuffix[] = ".new";
 constexpr int kTries = 5;
 constexpr DWORD kRetryPauseMs = 100;
 
-bool Exists(const TText& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const TText& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 bool MakeEmptyFile(const TText& path) {
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                         nullptr);
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
   if (f == INVALID_HANDLE_VALUE) return false;
   CloseHandle(f);
   return true;
@@ -31,8 +33,8 @@ DWORD FlushToDisk(const TText& path) {
 // A virus scanner, an indexer or a sync client may hold either file for a moment (Windows
 // mostly says "access denied" then).
 bool Held(DWORD error) {
-  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED ||
-         error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+         error == ERROR_ACCESS_DENIED || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
 }
 
 }  // namespace
@@ -71,16 +73,18 @@ TReplaceResult FinishReplacement(const TText& written, const TText& path) {
   DWORD error = FlushToDisk(written);
   for (int tries = 0; !error;) {
     // ReplaceFile keeps the old file's attributes and security; a new file is simply renamed.
-    if (replacing ? calls.ReplaceFile(path.c_str(), written.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                                      nullptr, nullptr)
-                  : calls.MoveFileEx(written.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (replacing ? calls.ReplaceFile(path.c_str(), written.c_str(), nullptr,
+                                      REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                  : calls.MoveFileEx(written.c_str(), path.c_str(),
+                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
       return {0, false};
     error = GetLastError();
     // The old file has left its name (removed, or kept under another: 1176, 1177), the copy is
     // whole under its own: it is moved into place. Trying ReplaceFile again would fail, and the
     // copy, deleted then, would take the settings with it.
-    if (replacing && (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 ||
-                      error == ERROR_FILE_NOT_FOUND)) {
+    if (replacing &&
+        (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 ||
+         error == ERROR_FILE_NOT_FOUND)) {
       replacing = false;
       error = 0;
     } else if (Held(error) && ++tries < kTries) {

@@ -21,7 +21,8 @@ TText AsRead(const TText& text) {
   size_t first = 0, end = text.size();
   while (first < end && (text[first] == ' ' || text[first] == '\t')) ++first;
   while (end > first && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
-  if (end - first >= 2 && (text[first] == '"' || text[first] == '\'') && text[end - 1] == text[first]) {
+  if (end - first >= 2 && (text[first] == '"' || text[first] == '\'') &&
+      text[end - 1] == text[first]) {
     ++first;
     --end;
   }
@@ -40,7 +41,8 @@ void Write(TIniFile* ini, const char* key, const TText& text) {
   if (!key) key = "";
   if (ini->Verifying) return Verify(ini, key, text);
   // Empty texts go as "", never as null: a null value would delete the key.
-  if (!FileCalls().WriteProfileString(ini->Section.c_str(), key, text.c_str(), ini->FileName.c_str()))
+  if (!FileCalls().WriteProfileString(ini->Section.c_str(), key, text.c_str(),
+                                      ini->FileName.c_str()))
     Fail(ini, GetLastError());
 }
 }  // namespace
@@ -59,7 +61,8 @@ void FlushIniFile(TIniFile* ini) {
 bool KeyExists(TIniFile* ini, const char* key) {
   char buffer[2];
   // A default that no stored value is.
-  GetPrivateProfileStringA(ini->Section.c_str(), key, "\x01", buffer, sizeof buffer, ini->FileName.c_str());
+  GetPrivateProfileStringA(ini->Section.c_str(), key, "\x01", buffer, sizeof buffer,
+                           ini->FileName.c_str());
   return buffer[0] != '\x01';
 }
 

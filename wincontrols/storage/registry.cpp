@@ -1,6 +1,5 @@
 #include "registry.h"
 
-
 static HKEY OpenKey(HKEY root, const char* path, REGSAM access) {
   HKEY key = nullptr;
   if (RegOpenKeyExA(root, path ? path : "", 0, access, &key) != ERROR_SUCCESS) return nullptr;
