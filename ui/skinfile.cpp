@@ -6,12 +6,47 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstring>
 
 namespace {
 
+// Where things are in a Windows image, from the system's own structures (winnt.h). The file's
+// bytes are read at these offsets one by one: a file of any shape may have any alignment.
+constexpr uint32_t kNtHeadersAt = offsetof(IMAGE_DOS_HEADER, e_lfanew);
+constexpr uint32_t kSignatureSize = sizeof(DWORD);  // "PE\0\0", before the file header
+constexpr uint32_t kSectionCountAt = kSignatureSize + offsetof(IMAGE_FILE_HEADER, NumberOfSections);
+constexpr uint32_t kOptionalSizeAt =
+    kSignatureSize + offsetof(IMAGE_FILE_HEADER, SizeOfOptionalHeader);
+constexpr uint32_t kOptionalHeaderAt = offsetof(IMAGE_NT_HEADERS32, OptionalHeader);
+// The data directories of a 32-bit (PE32) and a 64-bit (PE32+) image; the count of them comes
+// just before.
+constexpr uint32_t kDirectories32 = offsetof(IMAGE_OPTIONAL_HEADER32, DataDirectory);
+constexpr uint32_t kDirectories64 = offsetof(IMAGE_OPTIONAL_HEADER64, DataDirectory);
+constexpr uint32_t kDirectoryCountBefore = sizeof(DWORD);  // NumberOfRvaAndSizes
+constexpr uint32_t kResourceDirectoryAt =
+    IMAGE_DIRECTORY_ENTRY_RESOURCE * sizeof(IMAGE_DATA_DIRECTORY) +
+    offsetof(IMAGE_DATA_DIRECTORY, VirtualAddress);
+constexpr uint32_t kResourceDirectoryEnd =
+    (IMAGE_DIRECTORY_ENTRY_RESOURCE + 1) * sizeof(IMAGE_DATA_DIRECTORY);
+// A section header's fields.
+constexpr uint32_t kVirtualSizeAt = offsetof(IMAGE_SECTION_HEADER, Misc.VirtualSize);
+constexpr uint32_t kVirtualAddressAt = offsetof(IMAGE_SECTION_HEADER, VirtualAddress);
+constexpr uint32_t kRawSizeAt = offsetof(IMAGE_SECTION_HEADER, SizeOfRawData);
+constexpr uint32_t kRawDataAt = offsetof(IMAGE_SECTION_HEADER, PointerToRawData);
+// A resource directory, its entries, and the data entry at the end of a path through them.
+constexpr uint32_t kNamedEntriesAt = offsetof(IMAGE_RESOURCE_DIRECTORY, NumberOfNamedEntries);
+constexpr uint32_t kIdEntriesAt = offsetof(IMAGE_RESOURCE_DIRECTORY, NumberOfIdEntries);
+constexpr uint32_t kEntryOffsetAt = sizeof(DWORD);  // after the name or identifier
+constexpr uint32_t kDataAt = offsetof(IMAGE_RESOURCE_DATA_ENTRY, OffsetToData);
+constexpr uint32_t kDataSizeAt = offsetof(IMAGE_RESOURCE_DATA_ENTRY, Size);
+constexpr uint32_t kSubdirectory = IMAGE_RESOURCE_DATA_IS_DIRECTORY;  // the offset's top bit
+
+// The longest text kept of a skin string, as a 255-character buffer leaves it.
+constexpr uint32_t kSkinStringMax = 254;
 constexpr DWORD kMaxSectionRead = 4u << 20;  // a skin's resources are a few kilobytes
-constexpr WORD kStringType = 6;              // RT_STRING
+constexpr WORD kStringType = 6;              // RT_STRING, which winuser.h spells as a pointer
+constexpr uint32_t kStringsPerBlock = 16;    // a string table resource holds sixteen
 
 uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 uint32_t U32(const uint8_t* p) {
@@ -64,26 +99,34 @@ struct TSection {
 };
 
 bool LoadResourceSection(TFile& file, TSection& section, uint32_t& rootRva) {
-  uint8_t dos[64];
+  uint8_t dos[sizeof(IMAGE_DOS_HEADER)];
   if (!file.Read(0, dos, sizeof dos) || dos[0] != 'M' || dos[1] != 'Z') return false;
-  uint32_t nt = U32(dos + 0x3C);
-  uint8_t head[24];
-  if (!file.Read(nt, head, sizeof head) || memcmp(head, "PE\0\0", 4) != 0) return false;
-  uint16_t sections = U16(head + 6);
-  uint16_t optionalSize = U16(head + 20);
-  uint8_t optional[240] = {};
-  if (optionalSize < 2 || !file.Read(nt + 24, optional, optionalSize < 240 ? optionalSize : 240))
+  uint32_t nt = U32(dos + kNtHeadersAt);
+  uint8_t head[kSignatureSize + sizeof(IMAGE_FILE_HEADER)];
+  if (!file.Read(nt, head, sizeof head) || memcmp(head, "PE\0\0", kSignatureSize) != 0)
     return false;
-  // The data directories start at 96 (PE32) or 112 (PE32+); the resource one is the third.
-  uint32_t dirs = U16(optional) == 0x10B ? 96 : U16(optional) == 0x20B ? 112 : 0;
-  if (!dirs || optionalSize < dirs + 24 || U32(optional + dirs - 4) < 3) return false;
-  rootRva = U32(optional + dirs + 16);
+  uint16_t sections = U16(head + kSectionCountAt);
+  uint16_t optionalSize = U16(head + kOptionalSizeAt);
+  // Room for the larger of the two kinds; the magic number at its start tells which it is.
+  uint8_t optional[sizeof(IMAGE_OPTIONAL_HEADER64)] = {};
+  uint32_t readSize = optionalSize < sizeof optional ? optionalSize : sizeof optional;
+  if (optionalSize < sizeof(WORD) || !file.Read(nt + kOptionalHeaderAt, optional, readSize))
+    return false;
+  uint16_t magic = U16(optional);
+  uint32_t dirs = magic == IMAGE_NT_OPTIONAL_HDR32_MAGIC   ? kDirectories32
+                  : magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC ? kDirectories64
+                                                           : 0;
+  if (!dirs || optionalSize < dirs + kResourceDirectoryEnd ||
+      U32(optional + dirs - kDirectoryCountBefore) <= IMAGE_DIRECTORY_ENTRY_RESOURCE)
+    return false;
+  rootRva = U32(optional + dirs + kResourceDirectoryAt);
   if (!rootRva) return false;
-  uint64_t table = static_cast<uint64_t>(nt) + 24 + optionalSize;
+  uint64_t table = static_cast<uint64_t>(nt) + kOptionalHeaderAt + optionalSize;
   for (uint16_t i = 0; i < sections; ++i) {
-    uint8_t s[40];
-    if (!file.Read(table + 40ull * i, s, sizeof s)) return false;
-    uint32_t va = U32(s + 12), virtualSize = U32(s + 8), rawSize = U32(s + 16), raw = U32(s + 20);
+    uint8_t s[sizeof(IMAGE_SECTION_HEADER)];
+    if (!file.Read(table + uint64_t{sizeof s} * i, s, sizeof s)) return false;
+    uint32_t va = U32(s + kVirtualAddressAt), virtualSize = U32(s + kVirtualSizeAt),
+             rawSize = U32(s + kRawSizeAt), raw = U32(s + kRawDataAt);
     uint32_t span = virtualSize > rawSize ? virtualSize : rawSize;
     if (rootRva < va || rootRva - va >= span) continue;
     uint32_t n = rawSize < kMaxSectionRead ? rawSize : kMaxSectionRead;
@@ -99,18 +142,22 @@ bool LoadResourceSection(TFile& file, TSection& section, uint32_t& rootRva) {
 // The entry of a resource directory with the given identifier; 0 when there is none.
 // With id < 0, the first entry with an identifier.
 uint32_t FindEntry(const TSection& s, uint32_t rootRva, uint32_t dirOffset, int id) {
-  const uint8_t* dir = s.At(rootRva + dirOffset, 16);
+  constexpr uint32_t kEntrySize = sizeof(IMAGE_RESOURCE_DIRECTORY_ENTRY);
+  const uint8_t* dir = s.At(rootRva + dirOffset, sizeof(IMAGE_RESOURCE_DIRECTORY));
   if (!dir) return 0;
-  uint32_t named = U16(dir + 12), ids = U16(dir + 14);
+  // The named entries come first; identifiers follow them.
+  uint32_t named = U16(dir + kNamedEntriesAt), ids = U16(dir + kIdEntriesAt);
   for (uint32_t i = named; i < named + ids; ++i) {
-    const uint8_t* e = s.At(rootRva + dirOffset + 16 + 8 * i, 8);
+    const uint8_t* e =
+        s.At(rootRva + dirOffset + sizeof(IMAGE_RESOURCE_DIRECTORY) + kEntrySize * i, kEntrySize);
     if (!e) return 0;
-    if (id < 0 || U32(e) == static_cast<uint32_t>(id)) return U32(e + 4) ? U32(e + 4) : 0;
+    if (id < 0 || U32(e) == static_cast<uint32_t>(id)) return U32(e + kEntryOffsetAt);
   }
   return 0;
 }
 
-bool IsDirectory(uint32_t entry) { return (entry & 0x80000000u) != 0; }
+bool IsDirectory(uint32_t entry) { return (entry & kSubdirectory) != 0; }
+uint32_t Offset(uint32_t entry) { return entry & ~kSubdirectory; }
 
 }  // namespace
 
@@ -125,26 +172,27 @@ bool ReadStringResources(const char* path, const uint16_t* ids, int count, TWide
   bool any = false;
   for (int i = 0; i < count; ++i) {
     // Strings come in blocks of sixteen; block n holds the identifiers 16 (n - 1) to 16 n - 1.
-    uint32_t block = FindEntry(section, root, type & 0x7FFFFFFF, ids[i] / 16 + 1);
+    uint32_t block = FindEntry(section, root, Offset(type), ids[i] / kStringsPerBlock + 1);
     if (!IsDirectory(block)) continue;
     // The language: neutral, then the user's, then English, then whatever the file has.
     LANGID user = GetUserDefaultLangID();
     uint32_t data = 0;
-    for (int lang :
-         {0, static_cast<int>(user),
-          static_cast<int>(MAKELANGID(PRIMARYLANGID(user), SUBLANG_NEUTRAL)), 0x409, -1}) {
-      data = FindEntry(section, root, block & 0x7FFFFFFF, lang);
+    for (int lang : {0, static_cast<int>(user),
+                     static_cast<int>(MAKELANGID(PRIMARYLANGID(user), SUBLANG_NEUTRAL)),
+                     MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), -1}) {
+      data = FindEntry(section, root, Offset(block), lang);
       if (data && !IsDirectory(data)) break;
       data = 0;
     }
-    const uint8_t* entry = data ? section.At(root + data, 16) : nullptr;
+    const uint8_t* entry =
+        data ? section.At(root + data, sizeof(IMAGE_RESOURCE_DATA_ENTRY)) : nullptr;
     if (!entry) continue;
-    uint32_t size = U32(entry + 4);
-    const uint8_t* p = section.At(U32(entry), size);
+    uint32_t size = U32(entry + kDataSizeAt);
+    const uint8_t* p = section.At(U32(entry + kDataAt), size);
     if (!p) continue;
     const uint8_t* end = p + size;
     // Each string: a length in characters, then that many UTF-16 characters.
-    for (int skip = ids[i] % 16; skip > 0 && p && end - p >= 2; --skip) {
+    for (int skip = ids[i] % kStringsPerBlock; skip > 0 && p && end - p >= 2; --skip) {
       uint32_t len = U16(p);
       p = static_cast<uint32_t>(end - p - 2) / 2 >= len ? p + 2 + 2 * len : nullptr;
     }

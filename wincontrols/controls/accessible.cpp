@@ -1,3 +1,4 @@
+// Names for screen readers of the controls that have no text of their own.
 #include "accessible.h"
 
 #include <windows.h>
@@ -27,9 +28,12 @@ constexpr IID kIidDispatch = {0x00020400, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr IID kIidAccessible = {
     0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
-// oleacc's class indexes of an edit and a combo box, the controls that need a name.
-constexpr LRESULT kEditIndex = 65536 + 4;
-constexpr LRESULT kComboBoxIndex = 65536 + 5;
+// A window's answer to WM_GETOBJECT with OBJID_QUERYCLASSNAMEIDX: 65536 plus the index of its
+// class in oleacc's table of the system's classes, as Windows documents that message (no
+// header names the base). The two kinds that need a name: an edit is index 4, a combo box 5.
+constexpr LRESULT kClassNameIndexBase = 65536;
+constexpr LRESULT kEditIndex = kClassNameIndexBase + 4;
+constexpr LRESULT kComboBoxIndex = kClassNameIndexBase + 5;
 
 // The standard object of the control in all but its name, which is the label's text, and the
 // role of a combo box, which Windows' standard object gives and Wine's does not.
@@ -198,7 +202,7 @@ bool AccessibleHandler(TControl* c, TMsg& msg, LRESULT& result) {
 void SetAccessibleName(TControl* c, const TText& name) {
   // A new window goes to the bottom of its siblings' z-order, and so does the control's after it.
   c->fNameLabel =
-      CreateWindowExW(0, L"Static", TWideText(name).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
+      CreateWindowExW(0, L"Static", ProgramText(name).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
                       GetHandle(c->fParent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)),
                       GetModuleHandleA(nullptr), nullptr);
   AttachProc(c, AccessibleHandler);

@@ -1,3 +1,4 @@
+// One string value under an open registry key.
 #include "registry.h"
 
 static HKEY OpenKey(HKEY root, const char* path, REGSAM access) {
@@ -8,8 +9,10 @@ static HKEY OpenKey(HKEY root, const char* path, REGSAM access) {
 
 HKEY OpenKeyForRead(HKEY root, const char* path) { return OpenKey(root, path, KEY_READ); }
 
-// KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY; the key is opened, never created.
-HKEY OpenKeyForWrite(HKEY root, const char* path) { return OpenKey(root, path, 0x2001F); }
+// The key is opened, never created.
+HKEY OpenKeyForWrite(HKEY root, const char* path) {
+  return OpenKey(root, path, KEY_READ | KEY_WRITE);
+}
 
 TText ReadRegString(HKEY key, const char* name) {
   if (!key) return TText();
