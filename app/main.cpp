@@ -1,3 +1,4 @@
+// The process's entry point: runs the static constructors, if any, then the program.
 #include <windows.h>
 
 #include "startup.h"

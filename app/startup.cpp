@@ -1,3 +1,5 @@
+// The program's life: the start-up preparation that the window builder runs, the loop, and
+// what is released at the end.
 #include "startup.h"
 
 #include "../runtime/benchmarks.h"
@@ -17,14 +19,14 @@ constexpr char kMutexName[] = "VConfigMutex";
 
 // Without a short name the files beside the program are out of the ANSI functions' reach.
 void ReportUnreachableFolder() {
-  TWideText text = TWideText(TXT_FolderBefore) + ProgramFolderName() + TXT_FolderAfter;
+  TWideText text =
+      ProgramText(TXT_FolderBefore) + ProgramFolderName() + ProgramText(TXT_FolderAfter);
   ShowMessageBox(nullptr, text, kWindowCaption, MB_OK | MB_ICONWARNING);
 }
 
 // Without its windows the program has nothing to work with: it ends as on any fatal fault,
 // having written nothing, instead of waiting for ever with no window to close.
 void EndOnRefusedWindow(TControl*) { RuntimeError(kErrOtherFatal); }
-}  // namespace
 
 void StartupPreparation(TFormRecord* r) {
   // Created once and tested by its result: two copies started together cannot both be first.
@@ -49,12 +51,15 @@ void StartupPreparation(TFormRecord* r) {
   BenchMark("settings");
 }
 
+}  // namespace
+
 void BuildSettingsWindow(TFormRecord*& record, TControl* parent) {
   BuildSettingsWindow(record, parent, StartupPreparation);
 }
 
 int RunProgram() {
   InstallRuntimeErrorHandlers();
+  // The window floor cannot know that this program is nothing without its window.
   WindowRefusedHook = EndOnRefusedWindow;
   BuildSettingsWindow(FormRecord, nullptr);
   TControl* window = FormRecord->SettingsForm;

@@ -1,14 +1,14 @@
+// The program's life from entry to exit, and the settings window built with its start-up
+// preparation.
 #pragma once
-// Start-up preparation and the program's life from entry to exit.
 #include <windows.h>
 
 class TControl;
 class TFormRecord;
 
-// Single instance, reload message, key lists, skins, tray actions, settings.
-void StartupPreparation(TFormRecord* r);
-
-// The settings window, built with the start-up preparation as the builder's second-to-last step.
+// The settings window, built with the start-up preparation (single instance, the reload
+// message, the key lists, skins, tray actions, then the settings read and shown) as the
+// builder's second-to-last step. Also how the tests build the program's window.
 void BuildSettingsWindow(TFormRecord*& record, TControl* parent);
 
 // Builds the window, runs the loop, releases everything; the process exit code.

@@ -1,3 +1,4 @@
+// Start-up marks for the benchmark.
 #include "benchmarks.h"
 
 #include <windows.h>

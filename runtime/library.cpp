@@ -1,3 +1,4 @@
+// System libraries loaded from the system folder, and COM set up once.
 #include "library.h"
 
 #include <objbase.h>

@@ -1,6 +1,6 @@
-#pragma once
 // Functions that not every supported Windows has, looked up when first needed: importing one
 // that Windows 7 lacks would stop the program from loading there at all.
+#pragma once
 #include <windows.h>
 
 // The function of that name in a loaded library, as type F; null when the library or the

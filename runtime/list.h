@@ -1,8 +1,8 @@
-#pragma once
 // TList: the growable array of the program-wide lists. It starts zero-filled and has no
 // destructor, so a list at namespace scope needs no code to run before or after the program
 // (which has none: app/main.cpp); clear() gives its memory back. Running out of memory is a
 // fatal run-time error.
+#pragma once
 #include <cstddef>
 #include <cstdlib>
 #include <new>

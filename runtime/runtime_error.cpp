@@ -1,3 +1,5 @@
+// Fatal run-time errors: the report in a box, the exit code, and the filter that sends the
+// system's fatal faults to it.
 #include "runtime_error.h"
 
 #include <windows.h>
@@ -11,6 +13,11 @@
 #include "library.h"
 
 namespace {
+
+// The codes of the faults that the system raises.
+constexpr int kErrDivByZero = 200;
+constexpr int kErrStackOverflow = 202;
+constexpr int kErrAccessViolation = 216;
 
 void AppendHex(char* p, uintptr_t v) {
   static const char kDigits[] = "0123456789ABCDEF";
@@ -26,6 +33,25 @@ struct TPendingReport {
   int code;
   const void* address;
 };
+
+// The message text for an error, as shown in the box.
+void FormatRuntimeError(char* buf, int code, const void* address) {
+  // "Runtime error " + number + " at $" + address
+  wsprintfA(buf, "Runtime error %d at $", code);
+  char* end = buf;
+  while (*end) ++end;
+  AppendHex(end, reinterpret_cast<uintptr_t>(address));
+}
+
+[[noreturn]] void RuntimeErrorAt(int code, const void* address) {
+  char text[64];
+  FormatRuntimeError(text, code, address);
+  wchar_t wide[64];  // ASCII alone
+  for (int i = 0; (wide[i] = static_cast<unsigned char>(text[i])) != 0; ++i) {
+  }
+  MessageBoxW(nullptr, wide, L"Error", MB_OK | MB_ICONHAND | MB_TASKMODAL);
+  ExitProcess(static_cast<UINT>(code));
+}
 
 DWORD WINAPI ReportThread(void* param) {
   auto* report = static_cast<TPendingReport*>(param);
@@ -53,24 +79,6 @@ LONG WINAPI FatalFilter(EXCEPTION_POINTERS* info) {
 }
 
 }  // namespace
-
-void FormatRuntimeError(char* buf, int code, const void* address) {
-  // "Runtime error " + number + " at $" + address
-  wsprintfA(buf, "Runtime error %d at $", code);
-  char* end = buf;
-  while (*end) ++end;
-  AppendHex(end, reinterpret_cast<uintptr_t>(address));
-}
-
-void RuntimeErrorAt(int code, const void* address) {
-  char text[64];
-  FormatRuntimeError(text, code, address);
-  wchar_t wide[64];  // ASCII alone
-  for (int i = 0; (wide[i] = static_cast<unsigned char>(text[i])) != 0; ++i) {
-  }
-  MessageBoxW(nullptr, wide, L"Error", MB_OK | MB_ICONHAND | MB_TASKMODAL);
-  ExitProcess(static_cast<UINT>(code));
-}
 
 #ifdef _MSC_VER
 __declspec(noinline) void RuntimeError(int code) { RuntimeErrorAt(code, _ReturnAddress()); }

@@ -1,19 +1,14 @@
-#pragma once
 // Fatal run-time errors: a message box "Error" with "Runtime error N at $ADDRESS", then exit N.
+#pragma once
 
-constexpr int kErrDivByZero = 200;
-constexpr int kErrStackOverflow = 202;
+// The codes that the program's own code reports (the fault filter has its own for the faults
+// the system raises).
 constexpr int kErrOutOfMemory = 203;
-constexpr int kErrAccessViolation = 216;
 constexpr int kErrOtherFatal = 217;
 
 // Reports the error at the caller's address and ends the process.
 [[noreturn]] void RuntimeError(int code);
-[[noreturn]] void RuntimeErrorAt(int code, const void* address);
 
-// Routes fatal structured exceptions to RuntimeError (failed allocations reach it from the
+// Routes fatal structured exceptions to the report (failed allocations reach it from the
 // allocation operators of no_exceptions.cpp and from TText and TList).
 void InstallRuntimeErrorHandlers();
-
-// The message text for an error, as shown in the box.
-void FormatRuntimeError(char* buf, int code, const void* address);

@@ -8,6 +8,10 @@
 unsigned LoadConfigMessage = 0;
 
 namespace {
+constexpr char kRunValueWritten[] = "vorduna.exe";  // value names ignore case
+// Task Manager's switch for each Run value (Windows 8 and later), under the same name.
+constexpr char kStartupApprovedPath[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 constexpr UINT kNoticeTimeoutMs = 5000;
 
 bool RegValueExists(HKEY key, const char* name) {

@@ -1,18 +1,14 @@
-#pragma once
 // The settings store: every value that the tray program reads from "VConfig.ini" beside the
 // program, and its autostart value, as a plain record. The store knows no window.
+#pragma once
 #include <cstdint>
 
 #include "../wincontrols/objects/text.h"
 #include "../wincontrols/storage/filereplace.h"
 
-constexpr char kSettingsFileName[] = "VConfig.ini";
+// The user's autostart list, and the tray program's value in it (also read by the tests).
 constexpr char kRunKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kTrayProgram[] = "Vorduna.exe";
-constexpr char kRunValueWritten[] = "vorduna.exe";  // value names ignore case
-// Task Manager's switch for each Run value (Windows 8 and later), under the same name.
-constexpr char kStartupApprovedPath[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
 // A key and its modifier bits, as the tray program registers them; code 0 is no hotkey.
 struct THotkey {
@@ -56,7 +52,9 @@ struct TSettings {
 // The id registered for "WM_LOADCONFIG" by the start-up preparation; 0 until registered.
 extern unsigned LoadConfigMessage;
 
+// "VConfig.ini" in the program's folder.
 TText SettingsFilePath();
+// The Run value this copy writes: the tray program's path beside it (also read by the tests).
 TText AutostartCommand();
 
 // The file's values; a missing file, section or key gives the default.

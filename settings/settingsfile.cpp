@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr char kSettingsFileName[] = "VConfig.ini";
+
 // Key and modifier names of each hotkey.
 constexpr char kHotkeyKeys[kHotkeyCount][2][8] = {
     {"UpKey", "UpMod"}, {"DownKey", "DownMod"}, {"MuteKey", "MuteMod"}};

@@ -1,6 +1,7 @@
 // The settings window: every control, in creation order (also the Tab order).
 #include "../runtime/benchmarks.h"
 #include "../wincontrols/controls/accessible.h"
+#include "../wincontrols/controls/align.h"
 #include "../wincontrols/controls/constructors.h"
 #include "../wincontrols/controls/geometry.h"
 #include "../wincontrols/controls/navigation.h"
@@ -13,6 +14,7 @@
 #include "formrecord.h"
 #include "spin.h"
 #include "texts.h"
+#include "version.h"
 
 TFormRecord* FormRecord = nullptr;
 
@@ -22,7 +24,9 @@ constexpr int kAuto = -1;    // size follows the text
 constexpr int kDefault = 0;  // the constructor's default
 constexpr uint32_t kListCombo = coDropDownList | coNoIntegralHeight;
 constexpr uint32_t kEditCombo = coNoIntegralHeight;
-constexpr COLORREF kLinkColor = 0xFF0000;  // pure blue
+constexpr char kVersionText[] = TXT_Version " " VCONFIG_VERSION_TEXT;
+constexpr COLORREF kLinkColor = 0xFF0000;                     // pure blue
+constexpr COLORREF kClrWindow = kSystemColor | COLOR_WINDOW;  // the lists' and the field's
 
 // Pure blue, or in a high-contrast scheme the scheme's own colour for links (blue on black is
 // hard to read).
@@ -71,7 +75,7 @@ TControl* Combo(TControl* parent, uint32_t options, int left, int top, int width
   SetAccessibleName(c, namer->fText);
   Place(c, left, top, width, kDefault);
   SetColor(c, kClrWindow);
-  for (int i = 0; *items; ++i, items += lstrlenA(items) + 1) SetItemText(c, i, items);
+  for (int i = 0; *items; ++i, items += lstrlenA(items) + 1) SetItemText(c, i, ProgramText(items));
   SetCurIndex(c, current);
   return c;
 }
@@ -159,14 +163,14 @@ void BuildHotkeysPage(TFormRecord* r, TControl* page) {
 }
 
 void BuildAboutPage(TFormRecord* r, TControl* page) {
-  r->AuthorLabel = Label(page, kAuthorText, 12, 62);
-  r->CopyrightLabel = Label(page, kCopyrightText, 84, 248);
-  r->IconsLabel = Label(page, kIconsText, 12, 80);
+  r->AuthorLabel = Label(page, TXT_Author, 12, 62);
+  r->CopyrightLabel = Label(page, TXT_Copyright, 84, 248);
+  r->IconsLabel = Label(page, TXT_Icons, 12, 80);
   r->TitleLabel = Label(page, TXT_Title, 12, 14);
   SetFontStyle(GetFont(r->TitleLabel), kFontBold);
   r->VersionLabel = Label(page, kVersionText, 12, 30);
   r->ContactsGroup = Group(page, TXT_ContactsGroup, 12, 110, 304, 86);
-  r->IcqNumberLabel = Label(r->ContactsGroup, kIcqNumber, 103, 60);
+  r->IcqNumberLabel = Label(r->ContactsGroup, TXT_IcqNumber, 103, 60);
   r->IcqCaptionLabel = Label(r->ContactsGroup, TXT_IcqCaption, 24, 56);
   r->MailLinkLabel = Link(r->ContactsGroup, kMailAddress, 103, 40);
   r->MailCaptionLabel = Label(r->ContactsGroup, TXT_MailCaption, 24, 40);

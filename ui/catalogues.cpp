@@ -1,3 +1,4 @@
+// The catalogues: key names, skins, tray actions and mixer devices, and the lists behind them.
 #include "catalogues.h"
 
 #include <windows.h>
@@ -16,6 +17,7 @@ TList<TSkin> SkinList;
 TList<TText> DeviceNameList;
 
 namespace {
+constexpr int kTrayActionCount = 5;
 // Each name as long as the longest of them with its zero (a longer one added to the list and
 // not here does not compile).
 constexpr size_t kTrayActionNameSize =
@@ -44,7 +46,7 @@ TWideText KeyName(uint32_t code) {
 
 TWideText KeyTitle(uint32_t code) {
   TWideText name = KeyName(code);
-  return name.empty() ? TWideText(TXT_KeyCode) + IntToText(static_cast<int32_t>(code)) : name;
+  return name.empty() ? ProgramText(TXT_KeyCode + IntToText(static_cast<int32_t>(code))) : name;
 }
 
 void AddKeyRange(TFormRecord* r, uint32_t first, uint32_t last) {
@@ -59,9 +61,7 @@ void AddKeyRange(TFormRecord* r, uint32_t first, uint32_t last) {
 }
 
 void AddAllKeys(TFormRecord* r) {
-  AddKeyRange(r, VK_BACK, VK_TAB);
-  AddKeyRange(r, VK_RETURN, VK_RETURN);
-  AddKeyRange(r, VK_CAPITAL, VK_SCROLL);
+  for (const TKeyRange& range : kKeyRanges) AddKeyRange(r, range.first, range.last);
 }
 
 void ReadSkinStrings(const TText& path, TSkin& skin) {
@@ -96,14 +96,15 @@ int SkinIndexOfName(const TText& name) {
 
 void AddSkinItems(TFormRecord* r) {
   for (const TSkin& skin : SkinList)
-    AddItem(r->SkinCombo, skin.String1 + " (" + skin.String2 + ")");
+    AddItem(r->SkinCombo, skin.String1 + ProgramText(" (") + skin.String2 + ProgramText(")"));
 }
 
 void AddTrayActions(TFormRecord* r) {
   for (const char* name : TrayActionNames) {
-    AddItem(r->ClickCombo, name);
-    AddItem(r->DClickCombo, name);
-    AddItem(r->MClickCombo, name);
+    TWideText item = ProgramText(name);
+    AddItem(r->ClickCombo, item);
+    AddItem(r->DClickCombo, item);
+    AddItem(r->MClickCombo, item);
   }
 }
 

@@ -1,6 +1,9 @@
-#pragma once
 // Lists that come from the system or fixed tables: key names, skins, tray actions, devices.
+#pragma once
+#include <windows.h>
+
 #include <cstdint>
+
 #include "../runtime/list.h"
 #include "../wincontrols/objects/text.h"
 #include "../wincontrols/objects/widetext.h"
@@ -21,13 +24,20 @@ extern TList<TSkin> SkinList;
 // Entry i is the stored name of the device of item i + 1 of DeviceCombo.
 extern TList<TText> DeviceNameList;
 
-constexpr int kTrayActionCount = 5;
+// The codes whose keys the key lists offer, where the layout names them, in code order:
+// Backspace and Tab, Enter, and Caps Lock to Scroll Lock. The bench's baseline lists the same.
+struct TKeyRange {
+  uint16_t first, last;
+};
+constexpr TKeyRange kKeyRanges[] = {
+    {VK_BACK, VK_TAB}, {VK_RETURN, VK_RETURN}, {VK_CAPITAL, VK_SCROLL}};
 
-// The key's name as the keyboard layout gives it, in its own characters.
+// The key's name as the keyboard layout gives it, in its own characters (also read by the
+// tests).
 TWideText KeyName(uint32_t code);
 // The key as a list shows it: by its name, or by its code where the layout names it not.
 TWideText KeyTitle(uint32_t code);
-void AddKeyRange(TFormRecord* r, uint32_t first, uint32_t last);
+// Every named key of kKeyRanges into the key code list and the three key lists.
 void AddAllKeys(TFormRecord* r);
 void EnumerateSkins(const TText& folder);
 // The skin list's entry of the file that name opens: file names ignore letter case. -1 when
@@ -40,5 +50,10 @@ uint32_t MixerDeviceCount();
 TText MixerDeviceName(uint32_t id);
 // The same name in its own characters, as it is shown.
 TWideText MixerDeviceTitle(uint32_t id);
-// Two strings of a skin file, read as data: the file's code never runs.
+// Two strings of a skin file, read as data: the file's code never runs (also called by the
+// tests).
 void ReadSkinStrings(const TText& path, TSkin& skin);
+
+// Operations of the catalogues that only this file calls today.
+// The named keys of the codes first..last into the key code list and the three key lists.
+void AddKeyRange(TFormRecord* r, uint32_t first, uint32_t last);

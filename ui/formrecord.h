@@ -1,5 +1,5 @@
-#pragma once
 // The settings window's record: one reference per control, and the window's handlers.
+#pragma once
 #include "../wincontrols/objects/control.h"
 #include "texts.h"
 

@@ -1,3 +1,4 @@
+// The hotkey check before a save: a combination another program holds, or two groups share.
 #include "hotkeycheck.h"
 
 #include <windows.h>
@@ -47,7 +48,7 @@ TWideText HotkeyText(const THotkey& key) {
   if (key.mods & kModAlt) text += "Alt+";
   if (key.mods & kModShift) text += "Shift+";
   if (key.mods & kModWin) text += "Win+";
-  return text + KeyTitle(static_cast<uint32_t>(key.code));
+  return ProgramText(text) + KeyTitle(static_cast<uint32_t>(key.code));
 }
 
 bool ConfirmHotkeys(TFormRecord* r, const TSettings& settings) {
@@ -64,12 +65,12 @@ bool ConfirmHotkeys(TFormRecord* r, const TSettings& settings) {
     else if (!IsHeld(chosen[i]) && TakenElsewhere(r->SettingsForm->fHandle, chosen[i]))
       why = TXT_HotkeyTakenElsewhere;
     else continue;
-    conflicts +=
-        GroupTitle(groups[i]) + TXT_HotkeyDash + HotkeyText(chosen[i]) + ": " + why + "\r\n";
+    conflicts += ProgramText(GroupTitle(groups[i]) + TXT_HotkeyDash) + HotkeyText(chosen[i]) +
+                 ProgramText(": " + why + "\r\n");
     if (first < 0) first = i;
   }
   if (first < 0) return true;
-  TWideText text = TXT_HotkeysIntro + conflicts + TXT_HotkeysQuestion;
+  TWideText text = ProgramText(TXT_HotkeysIntro) + conflicts + ProgramText(TXT_HotkeysQuestion);
   if (ShowMessageBox(r->SettingsForm, text, kWindowCaption, MB_YESNO | MB_ICONWARNING) == IDYES)
     return true;
   SetCurIndex(r->SettingsTabs, kHotkeysPage);

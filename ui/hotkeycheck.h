@@ -1,6 +1,6 @@
-#pragma once
 // Before saving: a hotkey that another program holds, or that two groups share, would not
 // work, because the tray program could not register it. The user is told and may go back.
+#pragma once
 #include "../settings/settings.h"
 #include "../wincontrols/objects/widetext.h"
 
@@ -16,4 +16,5 @@ void HoldHotkeys(const THotkey (&held)[kHotkeyCount]);
 bool ConfirmHotkeys(TFormRecord* r, const TSettings& settings);
 
 // The combination as the user sees it: "Ctrl+Alt+Shift+Win+" as set, then the key's name.
+// (Also checked by a test.)
 TWideText HotkeyText(const THotkey& key);

@@ -1,3 +1,4 @@
+// The window as the settings record's view: a record shown in the controls, and collected back.
 #include "settingsview.h"
 
 #include "../runtime/benchmarks.h"
@@ -40,7 +41,7 @@ void ShowDevice(TFormRecord* r, const TText& stored) {
   if (!matched && !stored.empty()) {
     DeviceNameList.push_back(TText(stored));
     SetCurIndex(r->DeviceCombo,
-                AddItem(r->DeviceCombo, SystemText(stored) + TXT_DeviceNotConnected));
+                AddItem(r->DeviceCombo, SystemText(stored) + ProgramText(TXT_DeviceNotConnected)));
   }
 }
 
@@ -55,7 +56,7 @@ void ShowSteps(TFormRecord* r, int32_t steps) {
     }
   }
   if (!matched) {
-    InsertItem(r->StepCombo, 0, IntToText(steps));
+    InsertItem(r->StepCombo, 0, ProgramText(IntToText(steps)));
     SetCurIndex(r->StepCombo, 0);
   }
 }
@@ -76,7 +77,7 @@ void ShowSkin(TFormRecord* r, const TText& stored, bool inFile) {
   if (item < 0) {
     SkinList.push_back(TSkin());
     item = static_cast<int>(SkinList.size()) - 1;
-    AddItem(r->SkinCombo, SystemText(stored) + TXT_SkinFileMissing);
+    AddItem(r->SkinCombo, SystemText(stored) + ProgramText(TXT_SkinFileMissing));
   }
   SkinList[item].FileName = stored;
   SetCurIndex(r->SkinCombo, item);
@@ -130,15 +131,8 @@ TText SelectedSkinFile(TFormRecord* r) {
   return SkinList[index].FileName;
 }
 
-}  // namespace
-
-THotkeyGroups HotkeyGroups(TFormRecord* r) {
-  return {
-      {{r->UpKeyCombo, r->UpCtrlCheck, r->UpAltCheck, r->UpShiftCheck, r->UpWinCheck},
-       {r->DownKeyCombo, r->DownCtrlCheck, r->DownAltCheck, r->DownShiftCheck, r->DownWinCheck},
-       {r->MuteKeyCombo, r->MuteCtrlCheck, r->MuteAltCheck, r->MuteShiftCheck, r->MuteWinCheck}}};
-}
-
+// What the group's controls choose now; code 0 while its list shows "Нет". kept is the code
+// of the item after the listed keys, 0 when there is none.
 THotkey ChosenHotkey(const THotkeyControls& h, int32_t kept) {
   THotkey chosen = {0, 0};
   int index = GetCurIndex(h.combo);
@@ -151,6 +145,15 @@ THotkey ChosenHotkey(const THotkeyControls& h, int32_t kept) {
     chosen.code = static_cast<size_t>(index) <= listed ? KeyCodeList[index - 1] : kept;
   }
   return chosen;
+}
+
+}  // namespace
+
+THotkeyGroups HotkeyGroups(TFormRecord* r) {
+  return {
+      {{r->UpKeyCombo, r->UpCtrlCheck, r->UpAltCheck, r->UpShiftCheck, r->UpWinCheck},
+       {r->DownKeyCombo, r->DownCtrlCheck, r->DownAltCheck, r->DownShiftCheck, r->DownWinCheck},
+       {r->MuteKeyCombo, r->MuteCtrlCheck, r->MuteAltCheck, r->MuteShiftCheck, r->MuteWinCheck}}};
 }
 
 void ShowSettings(TFormRecord* r, const TSettings& s, THotkey (&held)[kHotkeyCount]) {

@@ -1,6 +1,6 @@
-#pragma once
 // The window as the settings record's view: showing a record in the controls, collecting one
 // from them.
+#pragma once
 #include "../settings/settings.h"
 
 class TControl;
@@ -21,9 +21,6 @@ struct THotkeyGroups {
   const THotkeyControls& operator[](int i) const { return groups[i]; }
 };
 THotkeyGroups HotkeyGroups(TFormRecord* r);
-// What the group's controls choose now; code 0 while its list shows "Нет". kept is the code
-// of the item after the listed keys, 0 when there is none.
-THotkey ChosenHotkey(const THotkeyControls& h, int32_t kept);
 
 // The autostart box as it was shown, or as the last save left the Run value: only a change
 // of the box is written.

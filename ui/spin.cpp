@@ -1,3 +1,4 @@
+// The up-down control beside the balance field.
 #include "spin.h"
 
 #include <windows.h>

@@ -1,5 +1,5 @@
-#pragma once
 // The up-down control beside the balance field.
+#pragma once
 #include "../wincontrols/objects/control.h"
 
 // Vertical, on the right of its buddy, which shows its position without thousands separators;

@@ -1,3 +1,4 @@
+// What the suites share: folders and files of a test, and the window of the program.
 #include "support/test_support.h"
 
 #include <fstream>

@@ -1,5 +1,5 @@
-#pragma once
 // Helpers shared by the suites: real windows under Wine, pumped by hand.
+#pragma once
 #include <windows.h>
 
 #include <ostream>

@@ -1,3 +1,4 @@
+// The constructors and the operations on controls, through the kind tables, on real windows.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -22,19 +23,19 @@ void OnSel(void*, TControl* c) {
 TEST(ComboOps, ItemsCurrentIndexAndData) {
   TScopedForm f;
   TControl* combo = NewComboBox(f.form, coDropDownList);
-  EXPECT_EQ(AddItem(combo, "a"), 0);
+  EXPECT_EQ(AddItem(combo, ProgramText("a")), 0);
   EXPECT_EQ(GetCurIndex(combo), 0) << "the first item of an empty list becomes current";
-  AddItem(combo, "b");
-  AddItem(combo, "c");
+  AddItem(combo, ProgramText("b"));
+  AddItem(combo, ProgramText("c"));
   SetCurIndex(combo, 2);
-  AddItem(combo, "d");
+  AddItem(combo, ProgramText("d"));
   EXPECT_EQ(GetCurIndex(combo), 2);
   SetItemData(combo, 2, 77);
-  SetItemText(combo, 2, "C");
+  SetItemText(combo, 2, ProgramText("C"));
   EXPECT_EQ(GetItemText(combo, 2), "C");
   EXPECT_EQ(GetCurIndex(combo), 2);
   EXPECT_EQ(GetItemData(combo, 2), 77);
-  SetItemText(combo, 4, "e");  // index = count appends
+  SetItemText(combo, 4, ProgramText("e"));  // index = count appends
   EXPECT_EQ(ItemCount(combo), 5);
   EXPECT_EQ(GetItemText(combo, 4), "e");
   EXPECT_EQ(GetItemText(combo, 9), "");
@@ -47,8 +48,8 @@ TEST(ComboOps, SelectionChangeFiresOnceAfterTheChange) {
   TScopedForm f;
   TControl* combo = NewComboBox(f.form, 0);
   combo->fOnSelChange.code = OnSel;
-  AddItem(combo, "a");
-  AddItem(combo, "b");
+  AddItem(combo, ProgramText("a"));
+  AddItem(combo, ProgramText("b"));
   gChanges = 0;
   SendMessageA(f.form->fHandle, WM_COMMAND, MAKEWPARAM(combo->fCtlId, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(combo->fHandle));
@@ -78,7 +79,7 @@ TEST(ComboOps, DropDownListHeight) {
   int dropped = r.bottom - r.top;
   EXPECT_TRUE(dropped == 2 * h + 2 || dropped == 2 * h + 2 - h) << dropped;
   TControl* full = NewComboBox(f.form, coDropDownList);
-  for (int i = 0; i < 20; ++i) AddItem(full, "x");
+  for (int i = 0; i < 20; ++i) AddItem(full, ProgramText("x"));
   f.form->MakeWindow();
   int fh = GetHeight(full);
   full->fOnDropDownProc(full);
@@ -116,7 +117,7 @@ TEST(Ops, TextCheckAndEnabled) {
       << "0xC0 is shown as the Cyrillic A, whatever the system's code page";
   EXPECT_EQ(GetText(edit), upper);
   TControl* combo = NewComboBox(f.form, 0);
-  AddItem(combo, upper);
+  AddItem(combo, ProgramText(upper));
   EXPECT_EQ(GetItemText(combo, 0), upper);
 }
 

@@ -1,3 +1,4 @@
+// Windows made on demand, the one window procedure, reflected notifications and the loop.
 #include <gtest/gtest.h>
 
 #include "support/test_support.h"

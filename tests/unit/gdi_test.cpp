@@ -1,3 +1,4 @@
+// Colours, brushes, fonts shared between equal tools, and text measured in a control's font.
 #include <gtest/gtest.h>
 
 #include <string>

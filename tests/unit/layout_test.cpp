@@ -1,8 +1,10 @@
+// Geometry, alignment, automatic sizing, tab pages and keyboard navigation.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 
 #include "support/test_support.h"
+#include "wincontrols/controls/align.h"
 #include "wincontrols/controls/constructors.h"
 #include "wincontrols/controls/geometry.h"
 #include "wincontrols/controls/navigation.h"
@@ -267,7 +269,7 @@ TEST_F(Navigation, OpenComboListKeepsEscapeAndEnter) {
   TControl* typed = NewComboBox(GetPage(tabs, 0), 0);
   for (TControl* c : {list, typed}) {
     SetBounds(c, {10, 40, 110, 62});
-    for (const char* item : {"a", "b", "c"}) AddItem(c, item);
+    for (const char* item : {"a", "b", "c"}) AddItem(c, ProgramText(item));
   }
   for (TControl* c : {list, typed}) {
     SCOPED_TRACE(c == list ? "drop-down list" : "drop-down");

@@ -1,3 +1,4 @@
+// Reference-counted objects, release lists, TPtrList, TText and TControl without a window.
 #include <gtest/gtest.h>
 
 #include <vector>

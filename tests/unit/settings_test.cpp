@@ -1,3 +1,5 @@
+// The settings store, the save's guarantees, and the settings window built as the program builds
+// it.
 #include <objbase.h>
 #include <gtest/gtest.h>
 
@@ -275,12 +277,13 @@ TEST(HotkeyText, EveryModifierMixAndAnExtendedKeyName) {
       "Shift+A",     "Alt+Shift+A",     "Ctrl+Shift+A",     "Ctrl+Alt+Shift+A",
       "Win+A",       "Alt+Win+A",       "Ctrl+Win+A",       "Ctrl+Alt+Win+A",
       "Shift+Win+A", "Alt+Shift+Win+A", "Ctrl+Shift+Win+A", "Ctrl+Alt+Shift+Win+A"};
-  for (int mods = 0; mods < 16; ++mods) EXPECT_EQ(HotkeyText({'A', mods}), kTexts[mods]);
+  for (int mods = 0; mods < 16; ++mods)
+    EXPECT_EQ(HotkeyText({'A', mods}), ProgramText(kTexts[mods]));
   char keypad[64] = "";  // the keypad's 9 has the same scan code without the extended flag
   GetKeyNameTextA(static_cast<LONG>(MapVirtualKeyA(VK_PRIOR, 0) << 16), keypad, sizeof keypad);
   ASSERT_FALSE(KeyName(VK_PRIOR).empty());
-  EXPECT_NE(KeyName(VK_PRIOR), keypad);
-  EXPECT_EQ(HotkeyText({VK_PRIOR, 15}), TText("Ctrl+Alt+Shift+Win+") + KeyName(VK_PRIOR))
+  EXPECT_NE(KeyName(VK_PRIOR), SystemText(keypad));
+  EXPECT_EQ(HotkeyText({VK_PRIOR, 15}), ProgramText("Ctrl+Alt+Shift+Win+") + KeyName(VK_PRIOR))
       << "Page Up by the name its list shows, not its keypad twin's";
 }
 
@@ -296,7 +299,8 @@ TEST_F(SettingsWindow, ShowsARecordAndCollectsItBack) {
   EXPECT_TRUE(IsChecked(r->UpCtrlCheck) && IsChecked(r->UpShiftCheck) && !IsChecked(r->UpAltCheck));
   // Shift (16) is never offered: it gets an item of its own, after the listed keys.
   EXPECT_EQ(GetCurIndex(r->DownKeyCombo), static_cast<int>(KeyCodeList.size()) + 1);
-  EXPECT_EQ(GetItemText(r->DownKeyCombo, GetCurIndex(r->DownKeyCombo)), NarrowText(KeyTitle(16)));
+  EXPECT_EQ(GetItemText(r->DownKeyCombo, GetCurIndex(r->DownKeyCombo)),
+            ToProgramText(KeyTitle(16)));
   EXPECT_EQ(ItemCount(r->UpKeyCombo), static_cast<int>(KeyCodeList.size()) + 1)
       << "in that group's list alone";
   EXPECT_TRUE(IsChecked(r->DownCtrlCheck));
@@ -706,7 +710,7 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
     ASSERT_EQ(ItemCount(keys), static_cast<int>(KeyCodeList.size()) + 1);
     EXPECT_EQ(GetItemText(keys, 0), "Нет");
     for (size_t i = 0; i < KeyCodeList.size(); ++i)
-      EXPECT_EQ(GetItemText(keys, static_cast<int>(i) + 1), KeyName(KeyCodeList[i]));
+      EXPECT_EQ(GetItemText(keys, static_cast<int>(i) + 1), ToProgramText(KeyName(KeyCodeList[i])));
   }
   for (uint16_t code : KeyCodeList)
     EXPECT_TRUE(code == 8 || code == 9 || code == 13 || (code >= 20 && code <= 145)) << code;

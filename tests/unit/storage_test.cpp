@@ -1,3 +1,4 @@
+// TIniFile, registry values, conversions and the program folder.
 #include <gtest/gtest.h>
 
 #include "support/test_support.h"

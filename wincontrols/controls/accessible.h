@@ -1,6 +1,6 @@
-#pragma once
 // What a screen reader hears of a control that has no text of its own to name it (a combo box,
 // an edit field).
+#pragma once
 #include "../objects/control.h"
 
 // Names an edit or a combo box, before its window is made: a static label without WS_VISIBLE,

@@ -1,4 +1,5 @@
 // Alignment of children inside their parent, and sizing of a control to its text.
+#include "align.h"
 #include "../dispatch/dispatch.h"
 #include "../dispatch/globals.h"
 #include "../gdi/drawcontext.h"
@@ -6,6 +7,11 @@
 #include "geometry.h"
 
 namespace {
+// fAlignState bits
+constexpr uint32_t kRealignPending = 1;  // to be realigned once it can be
+constexpr uint32_t kSizedByParent = 2;   // its size came from its parent's last pass
+constexpr uint32_t kAligning = 4;        // a pass over its children is running
+
 constexpr uint32_t Bit(TAlign a) { return 1u << a; }
 bool Shown(TControl* c) { return c->fVisible || c->fShowPending; }
 }  // namespace

@@ -1,3 +1,4 @@
+// The combo box's inner edit and list, its deferred selection change and drop-down height.
 #include "combobox.h"
 
 #include "../dispatch/dispatch.h"

@@ -1,5 +1,5 @@
-#pragma once
 // The combo box's inner edit and list, its deferred selection change and drop-down height.
+#pragma once
 #include "../objects/control.h"
 
 void SubclassComboInnerWindows(TControl* combo);

@@ -1,3 +1,5 @@
+// The constructors of every kind of control: a control fully described, its window made on
+// demand.
 #include "constructors.h"
 
 #include <windows.h>
@@ -12,6 +14,10 @@
 #include "operations.h"
 
 namespace {
+
+// Child controls take identifiers in the order they are made, from here on: the window's
+// identifiers tell the creation order (and the Tab order) to an automation client.
+constexpr uint16_t kFirstControlId = 0x8000;
 
 constexpr uint32_t kButtonStyle =  // 0x50015000
     WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_NOTIFY | BS_PUSHLIKE;
@@ -69,6 +75,8 @@ TControl* NewForm(TControl* parent, const char* caption) {
   c->fClassStyle |= CS_DBLCLKS;
   AttachProc(c, FormFocusHandler);
   AttachProc(c, DpiChangedHandler);
+  // The window floor makes a top-level window and learns its DPI, but laying the controls out
+  // at it is this floor's work: the window floor calls it through its hook.
   DpiChangeHook = ChangeDpi;
   AttachProc(c, BackgroundEraser);
   SetText(c, caption ? caption : "");

@@ -1,5 +1,5 @@
-#pragma once
 // Constructors: a fully described control whose window is made on demand.
+#pragma once
 #include <cstdint>
 
 #include <windows.h>
@@ -13,8 +13,6 @@ constexpr uint32_t eoDigits = 1;  // only digits from the keyboard (ES_NUMBER)
 constexpr uint32_t coDropDownList = 1;      // a pick from the list only (CBS_DROPDOWNLIST)
 constexpr uint32_t coNoIntegralHeight = 2;  // CBS_NOINTEGRALHEIGHT
 
-TControl* ChildConstruct(TControl* parent, const char* baseClass, uint32_t style,
-                         const TKindTable* kind, bool sunken);
 TControl* NewForm(TControl* parent, const char* caption);
 TControl* NewButton(TControl* parent, const char* caption);
 TControl* NewCheckBox(TControl* parent, const char* caption);
@@ -25,3 +23,9 @@ TControl* NewEdit(TControl* parent, uint32_t options);
 TControl* NewComboBox(TControl* parent, uint32_t options);
 TControl* NewCommonControl(TControl* parent, const char* className, uint32_t style,
                            const TKindTable* kind, bool sunken);
+
+// The layer's named operations that only this file calls today.
+// What every child control's constructor does first: a child of parent, of the system class
+// baseClass, with the style and kind table, placed in the parent's top left corner.
+TControl* ChildConstruct(TControl* parent, const char* baseClass, uint32_t style,
+                         const TKindTable* kind, bool sunken);

@@ -1,3 +1,4 @@
+// A window moved to a screen of another DPI is laid out again there.
 #include "dpi.h"
 
 #include "../gdi/gditool.h"

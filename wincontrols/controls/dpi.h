@@ -1,8 +1,9 @@
-#pragma once
 // A window moved to a screen of another DPI (Windows 8.1 and later) is laid out again there.
+#pragma once
 #include "../objects/control.h"
 
-constexpr UINT kWmDpiChanged = 0x02E0;  // WM_DPICHANGED
+// WM_DPICHANGED, which headers for Windows 7 lack (also sent by the layout tests).
+constexpr UINT kWmDpiChanged = 0x02E0;
 
 // Places every control of the top-level window again at dpi from what it was given, with its
 // font and the sizes that follow its text made anew; the old fonts are freed. The page shown,

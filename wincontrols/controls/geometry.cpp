@@ -1,3 +1,4 @@
+// Bounds, client area, centring, fixed size and topmost.
 #include "geometry.h"
 
 #include "../dispatch/dispatch.h"

@@ -1,5 +1,5 @@
+// Bounds, client area, centring, fixed size and topmost.
 #pragma once
-// Bounds, client area, centring, fixed size, topmost; alignment and automatic sizing.
 // Bounds are the window's own pixels. The setters below them (SetWidth to SetClientSize) take
 // 96-DPI pixels, as the program writes them, and place the control at its window's DPI.
 #include "../objects/control.h"
@@ -17,17 +17,11 @@ void PlaceAsGiven(TControl* c);
 TControl* SetClientSize(TControl* c, int w, int h);
 TControl* CenterControl(TControl* c);
 void SetSizeable(TControl* c, bool sizeable);
-bool IsSizeable(TControl* c);
 void SetStayOnTop(TControl* c, bool onTop);
-bool IsStayOnTop(TControl* c);
-void RefreshStyles(TControl* c);
+bool IsStayOnTop(TControl* c);  // also read by the layout test
 TControl* BringToFront(TControl* c);
 
-void SetAlign(TControl* c, TAlign align);
-void RequestRealign(TControl* c);
-bool CanRealign(TControl* c);
-void Realign(TControl* c);
-void AlignPass(TControl* container, RECT& rest, uint32_t alignSet);  // bit per TAlign value
-
-TControl* SetAutoSize(TControl* c, bool on);
-void AutoSize(TControl* c);
+// The layer's named operations that only this floor's own file calls today.
+bool IsSizeable(TControl* c);
+// Reads the window's styles back into the control's fields.
+void RefreshStyles(TControl* c);

@@ -1,5 +1,5 @@
-#pragma once
 // A message box of the program, in UTF-16 like its windows.
+#pragma once
 #include <windows.h>
 
 #include "../objects/control.h"

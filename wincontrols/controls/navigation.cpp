@@ -1,3 +1,4 @@
+// Keyboard focus records, Tab/arrow navigation, the Enter/Escape buttons and the access keys.
 #include "navigation.h"
 
 #include "../dispatch/dispatch.h"
@@ -145,7 +146,7 @@ static bool EnterEscapeHook(void* data, TMsg& msg, LRESULT& result) {
   if (msg.message == WM_SYSCHAR) {
     wchar_t typed = static_cast<wchar_t>(msg.wParam);
     TControl* pressed =
-        AccessKeyTarget(form, Upper1251(static_cast<uint8_t>(NarrowText(&typed, 1)[0])));
+        AccessKeyTarget(form, Upper1251(static_cast<uint8_t>(ToProgramText(&typed, 1)[0])));
     if (!pressed) return false;  // default processing, which beeps
     SendMessageW(GetHandle(pressed), BM_CLICK, 0, 0);
     result = 0;

@@ -1,3 +1,5 @@
+// Operations on controls, one set for every kind through the kind table, and the handler that
+// turns a child's reflected notifications into its events.
 #include "operations.h"
 
 #include <windows.h>
@@ -35,7 +37,7 @@ TText GetItemText(TControl* c, int index) {
   TWideText item;
   const wchar_t* text = item.Room(static_cast<size_t>(length));
   Perform(c, k.MsgGetItemText, index, reinterpret_cast<LPARAM>(text));
-  return NarrowText(text, lstrlenW(text));
+  return ToProgramText(text, lstrlenW(text));
 }
 
 void SetItemText(TControl* c, int index, const TWideText& text) {
@@ -56,7 +58,7 @@ int AddItem(TControl* c, const TWideText& text) {
     if (ItemCount(c) == 1) SelectItem(c, 0);  // the first item of an empty list is current
     return result;
   }
-  SetText(c, GetText(c) + NarrowText(text));
+  SetText(c, GetText(c) + ToProgramText(text));
   return 0;
 }
 

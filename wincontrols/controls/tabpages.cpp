@@ -1,3 +1,4 @@
+// Pages of the tab control: panels stacked in its display area, one visible at a time.
 #include "tabpages.h"
 
 #include <windows.h>
@@ -5,6 +6,7 @@
 
 #include "../dispatch/dispatch.h"
 #include "../objects/widetext.h"
+#include "align.h"
 #include "constructors.h"
 #include "geometry.h"
 #include "navigation.h"
@@ -19,7 +21,7 @@ TControl* InsertPage(TControl* tabs, int index, const char* text) {
   TControl* page = NewPanel(tabs);
   SetAlign(page, alClient);
   SetVisibleExplicit(page, GetCurIndex(tabs) < 0);
-  TWideText caption(text ? text : "");
+  TWideText caption = ProgramText(text ? text : "");
   TCITEMW item = {};
   item.mask = TCIF_TEXT | TCIF_PARAM;
   item.pszText = const_cast<wchar_t*>(caption.c_str());
@@ -36,7 +38,9 @@ TControl* GetPage(TControl* tabs, int index) {
   return reinterpret_cast<TControl*>(item.lParam);
 }
 
-static void PageSelected(TControl* tabs) {
+namespace {
+
+void PageSelected(TControl* tabs) {
   int now = GetCurIndex(tabs);
   bool same = tabs->fCurPage == now;
   if (!same && tabs->fCurPage >= 0)
@@ -55,6 +59,7 @@ static void PageSelected(TControl* tabs) {
   }
 }
 
+// Attached to the tab control by its constructor.
 bool PageHandler(TControl* tabs, TMsg& msg, LRESULT&) {
   switch (msg.message) {
     case WM_SIZE: {
@@ -92,6 +97,8 @@ bool PageHandler(TControl* tabs, TMsg& msg, LRESULT&) {
   }
   return false;
 }
+
+}  // namespace
 
 TControl* NewTabControl(TControl* parent, const char* texts) {
   TControl* c = NewCommonControl(parent, WC_TABCONTROLA, kTabStyle, &TabKind, true);

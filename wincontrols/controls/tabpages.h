@@ -1,5 +1,5 @@
-#pragma once
 // Pages of the tab control: panels stacked in its display area, one visible at a time.
+#pragma once
 #include <windows.h>
 #include <commctrl.h>
 
@@ -9,6 +9,7 @@
 // NUL, the last one by two.
 TControl* NewTabControl(TControl* parent, const char* texts);
 
-TControl* InsertPage(TControl* tabs, int index, const char* text);
 TControl* GetPage(TControl* tabs, int index);
-bool PageHandler(TControl* tabs, TMsg& msg, LRESULT& result);
+
+// The layer's named operations that only this file calls today.
+TControl* InsertPage(TControl* tabs, int index, const char* text);

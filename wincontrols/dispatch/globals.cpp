@@ -1,3 +1,4 @@
+// Layer-wide state of windows and the loop; GUI thread only.
 #include "globals.h"
 
 TControl* AppMainWindow = nullptr;

@@ -1,3 +1,4 @@
+// The message loop and the end of the program.
 #include "messageloop.h"
 
 #include <windows.h>

@@ -68,8 +68,9 @@ bool TWindowControl::MakeWindow() {
   wc.style = fClassStyle;
   wc.lpfnWndProc = fBaseWndProc;
   wc.hInstance = module;
-  TWideText className(ClassName(this));
-  bool superclass = fBaseClassName && GetClassInfoW(module, TWideText(fBaseClassName).c_str(), &wc);
+  TWideText className = ProgramText(ClassName(this));
+  bool superclass =
+      fBaseClassName && GetClassInfoW(module, ProgramText(fBaseClassName).c_str(), &wc);
   if (superclass) {
     wc.hInstance = module;
     wc.style &= kClassStyleMask;
@@ -91,8 +92,8 @@ bool TWindowControl::MakeWindow() {
   if (w == 0) w = CW_USEDEFAULT;
   if (h == 0) h = CW_USEDEFAULT;
   CreatingControl = this;
-  fHandle = CreateWindowExW(fExStyle, className.c_str(), TWideText(fText).c_str(), fStyle, x, y, w,
-                            h, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(fCtlId)),
+  fHandle = CreateWindowExW(fExStyle, className.c_str(), ProgramText(fText).c_str(), fStyle, x, y,
+                            w, h, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(fCtlId)),
                             module, nullptr);
   CreatingControl = nullptr;
   // Refused: no children of a window that is not there (each would ask for it again).

@@ -1,3 +1,4 @@
+// Colours (a system colour index or an RGB value) and the background brush of a control.
 #include "color.h"
 
 #include "../objects/control.h"

@@ -1,14 +1,10 @@
+// The font of a control: made on first use, copied to its children, applied to its window.
 #pragma once
-// The font of a control: bound to it, copied to its children, applied to its window.
 #include "../objects/control.h"
 
 class TGdiTool;
 
-// The control's font, made on first use.
+// The control's font, made on first use. The first call fills the layer's FontApplyHook and
+// InheritToolsHook (control.h): from then on a window gets its font when it is made, and a new
+// child a copy of its parent's.
 TGdiTool* GetFont(TControl* c);
-// The font tool of a control reports its changes to it.
-void BindFontToControl(TControl* c);
-// Sends the font to the window and re-sizes what follows the text.
-void ApplyFont(TControl* c);
-// A new child's own copy of its parent's font.
-void InheritTools(TControl* c, TControl* parent);

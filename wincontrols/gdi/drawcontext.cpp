@@ -1,3 +1,4 @@
+// A control's drawing context: measures text in the control's font.
 #include "drawcontext.h"
 
 #include "../objects/control.h"
@@ -21,7 +22,7 @@ SIZE TextExtent(TDrawContext* ctx, const char* text, int length) {
   HDC dc = CreateCompatibleDC(nullptr);
   TGdiTool* font = ctx->fOwner ? ctx->fOwner->fFont : nullptr;
   HGDIOBJ old = font ? SelectObject(dc, GetToolHandle(font)) : nullptr;
-  TWideText wide(TText(text ? text : "", text ? static_cast<size_t>(length) : 0));
+  TWideText wide = ProgramText(TText(text ? text : "", text ? static_cast<size_t>(length) : 0));
   GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
   if (old) SelectObject(dc, old);
   DeleteDC(dc);

@@ -1,3 +1,5 @@
+// Drawing tools: a description whose GDI handle is made on demand and shared with an equal
+// template.
 #include "gditool.h"
 
 #include <cstring>

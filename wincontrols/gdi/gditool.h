@@ -1,5 +1,7 @@
+// Drawing tools: a description whose GDI handle is made on demand and shared with an equal
+// template. TGdiTool is the layer's one kind of tool for fonts and brushes alike; this program
+// makes fonts with it (background brushes come from color.h).
 #pragma once
-// Font tools: a description whose handle is made on demand and shared with an equal template.
 #include <windows.h>
 
 #include <cstdint>
@@ -36,8 +38,6 @@ class TGdiTool : public TRefObject {
 
 TGdiTool* NewFont();
 HGDIOBJ GetToolHandle(TGdiTool* tool);
-void ToolChanged(TGdiTool* tool);
-TGdiTool* Assign(TGdiTool* dest, TGdiTool* source);
 // A copy of source that borrows source's handle while both stay equal.
 TGdiTool* CopyTool(TGdiTool* source);
 void SetToolColor(TGdiTool* tool, COLORREF color);
@@ -47,3 +47,9 @@ void SetToolDpi(TGdiTool* tool, int dpi);
 uint32_t GetFontStyle(TGdiTool* tool);
 void SetFontStyle(TGdiTool* tool, uint32_t style);
 void SetFontName(TGdiTool* tool, const char* name);
+
+// The layer's named operations that only this file calls today.
+// The description changed: the handle is made anew, and the owner told through fOnChange.
+void ToolChanged(TGdiTool* tool);
+// dest takes source's description (a new font when dest is none); the result is dest.
+TGdiTool* Assign(TGdiTool* dest, TGdiTool* source);

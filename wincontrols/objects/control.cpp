@@ -1,6 +1,15 @@
+// TControl's set-up, visibility, styles, window handle on demand and destruction; the layer's
+// hooks, empty until the floors above fill them.
 #include "control.h"
 
-static bool NoHandlers(TControl*, TMsg&, LRESULT&) { return false; }
+namespace {
+constexpr COLORREF kClrBtnFace = kSystemColor | COLOR_BTNFACE;
+constexpr uint32_t kDefaultFormStyle =  // 0x16CF0000
+    WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+constexpr uint32_t kDefaultExStyle = WS_EX_CONTROLPARENT;
+
+bool NoHandlers(TControl*, TMsg&, LRESULT&) { return false; }
+}  // namespace
 
 void NoControlProc(TControl*) {}
 // Empty until the floors above fill them: the program then has no data to set up at start.

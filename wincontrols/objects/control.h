@@ -1,5 +1,6 @@
+// TControl: one object per window or control of the layer, its fields and what every control
+// can do before it has a window (set-up on a parent, visibility, styles, text, DPI).
 #pragma once
-// TControl: one object per window or control of the layer.
 #include <windows.h>
 
 #include <cstdint>
@@ -48,11 +49,6 @@ enum TAlign : uint8_t {
   alClient = 5
 };
 
-// fAlignState bits
-constexpr uint32_t kRealignPending = 1;
-constexpr uint32_t kSizedByParent = 2;
-constexpr uint32_t kAligning = 4;
-
 // fFocusKeys bits
 constexpr uint32_t kFocusTab = 1;
 constexpr uint32_t kFocusLeftRight = 2;
@@ -66,8 +62,6 @@ constexpr uint8_t kTopChanged = 2;
 // Colour values with the top bit set are system colour indexes, resolved at each use.
 constexpr COLORREF kSystemColor = 0x80000000;
 constexpr COLORREF kClrWindowText = kSystemColor | COLOR_WINDOWTEXT;
-constexpr COLORREF kClrBtnFace = kSystemColor | COLOR_BTNFACE;
-constexpr COLORREF kClrWindow = kSystemColor | COLOR_WINDOW;
 
 // Positions and sizes that the program gives are pixels at 96 DPI; the layer places them at
 // the DPI of the control's top-level window.
@@ -82,10 +76,6 @@ struct TGivenBounds {
 };
 
 const HICON kNoIcon = reinterpret_cast<HICON>(-1);  // fIcon: no icon at all
-
-constexpr uint32_t kDefaultFormStyle =  // 0x16CF0000
-    WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-constexpr uint32_t kDefaultExStyle = WS_EX_CONTROLPARENT;
 
 // The object knows no window procedure: a TControl alone never gets a window (MakeWindow
 // answers false, HandleMessage is the default processing). The window floor's own kind
@@ -154,7 +144,7 @@ class TControl : public TRefObject {
   TNotifyEvent fOnChange;
   TKindTable fKind;
   uint8_t fAlign;
-  uint32_t fAlignState;
+  uint32_t fAlignState;  // bits of the alignment code (align.cpp)
   TNotifyEvent fOnSelChange;
   bool fRepaintOnResize;
   int32_t fFixedWidth, fFixedHeight;
@@ -165,19 +155,27 @@ class TControl : public TRefObject {
   HWND fNameLabel;  // the hidden label that names it to a screen reader, if it needs one
 };
 
-// The steps that the floors above fill in; each is empty (nothing to do) until then.
+// The layer's hooks. This floor holds the objects and knows nothing of placement, fonts or
+// what a program does without its windows; the floors above do, and they include this one, so
+// it cannot call them. It calls these pointers instead, each empty (nothing to do) until a
+// higher floor fills it:
 void NoControlProc(TControl* c);
-extern TControlProc RealignHook;    // placement code installs itself here
-extern TControlProc FontApplyHook;  // the first font tool switches it on
-// A new child takes copies of its parent's font and brush (switched on by the first font tool).
+// Shown, hidden or resized: realign. Filled with RequestRealign by the first SetAlign
+// (wincontrols/controls/align.cpp); a program that aligns nothing never realigns.
+extern TControlProc RealignHook;
+// Send the control its font. Filled with ApplyFont by the first GetFont
+// (wincontrols/gdi/controltools.cpp), when the first font is made: until then no control has
+// one to send.
+extern TControlProc FontApplyHook;
+// A new child takes a copy of its parent's font. Filled by the first GetFont, as above.
 extern void (*InheritToolsHook)(TControl* c, TControl* parent);
-
 // A window the system would not make (the quota of window objects, a full desktop heap, a
-// hook): MakeWindow then answers false. A program that cannot go on without it ends here.
+// hook): MakeWindow then answers false. Filled by the program at start-up (app/startup.cpp):
+// a program that cannot go on without it ends there.
 extern TControlProc WindowRefusedHook;
-
-// A top-level window moved to a screen of another DPI: its controls are placed again, and their
-// fonts and sizes made anew. Until the placement code installs itself only fDpi is set.
+// A top-level window moved to a screen of another DPI: its controls are placed again, and
+// their fonts and sizes made anew. Filled with ChangeDpi by NewForm
+// (wincontrols/controls/constructors.cpp); until then only fDpi is set.
 extern void (*DpiChangeHook)(TControl* form, int dpi);
 
 // The DPI the control is shown at (its top-level window's), and a 96-DPI length at it.
@@ -186,10 +184,10 @@ int Scaled(TControl* c, int length);
 
 // Sets up a new control on its parent, taking over what a child inherits.
 TControl* InitControl(TControl* c, TControl* parent, const char* baseClassName, bool sunken);
+// Moves the control to another parent's children and release list (also called by a test).
 void ChangeParent(TControl* c, TControl* parent);
 TControl* ParentForm(TControl* c);
 void SetVisible(TControl* c, bool visible);
-bool IsVisible(TControl* c);
 void SetVisibleExplicit(TControl* c, bool visible);
 void SetStyle(TControl* c, uint32_t style);
 void SetExStyle(TControl* c, uint32_t exStyle);
@@ -216,3 +214,7 @@ inline TControl* ControlOf(HWND hwnd) {
 inline void BindControl(HWND hwnd, TControl* c) {
   SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(c));
 }
+
+// The layer's named operations that only this floor's own file calls today.
+// Whether the control is shown (a top-level window: as the system says).
+bool IsVisible(TControl* c);

@@ -10,7 +10,7 @@ const TText& GetText(TControl* c) {
     int got = length > 0
                   ? GetWindowTextW(c->fHandle, text.Room(static_cast<size_t>(length)), length + 1)
                   : 0;
-    c->fText = NarrowText(text.c_str(), got);
+    c->fText = ToProgramText(text.c_str(), got);
   }
   return c->fText;
 }
@@ -18,7 +18,7 @@ const TText& GetText(TControl* c) {
 void SetText(TControl* c, const TText& text) {
   c->fText = text;
   if (c->fHandle)
-    SendMessageW(c->fHandle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(TWideText(text).c_str()));
+    SendMessageW(c->fHandle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ProgramText(text).c_str()));
   if (!c->fIsLabel) Invalidate(c);
   c->fOnTextChanged(c);
 }

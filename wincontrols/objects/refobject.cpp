@@ -1,3 +1,4 @@
+// Reference-counted objects, their release lists, and TPtrList.
 #include "refobject.h"
 
 #include <cstdlib>

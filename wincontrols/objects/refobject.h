@@ -1,5 +1,5 @@
-#pragma once
 // Reference-counted base object of the window layer and its pointer list.
+#pragma once
 #include <cstddef>
 #include <cstdint>
 
@@ -59,7 +59,7 @@ void AddToReleaseList(TRefObject* owner, TRefObject* obj);
 void AddToReleaseList(TRefObject* owner, TReleaseProc proc, void* arg);
 void RemoveFromReleaseList(TRefObject* owner, void* obj);
 
-// Number of layer objects alive in the process (leak checks).
+// Number of layer objects alive in the process (the tests' leak checks).
 int LiveObjectCount();
 
 class TPtrList : public TRefObject {

@@ -1,3 +1,4 @@
+// TText: the layer's byte string.
 #include "text.h"
 
 #include <cstdlib>

@@ -1,7 +1,7 @@
-#pragma once
 // TText: the layer's byte string (Windows-1251 text, or any bytes). A small value type with the
 // few operations the layer and the program need; running out of memory is a fatal run-time
 // error. Converts to and from std::string for code that uses the standard library's strings.
+#pragma once
 #include <cstddef>
 #include <string>
 

@@ -1,3 +1,5 @@
+// TWideText and every conversion between the program's Windows-1251 texts, the system's ANSI
+// code page and UTF-16.
 #include "widetext.h"
 
 #include <windows.h>
@@ -26,11 +28,6 @@ TText Narrow(UINT codePage, DWORD flags, const wchar_t* text, int length, BOOL* 
   return bytes;
 }
 }  // namespace
-
-TWideText::TWideText(const TText& text)
-    : TWideText(Widen(kTextCodePage, text.data(), text.size())) {}
-
-TWideText::TWideText(const char* text) : TWideText(Widen(kTextCodePage, text, lstrlenA(text))) {}
 
 TWideText::TWideText(const wchar_t* text, size_t n) {
   if (!n) return;
@@ -79,7 +76,11 @@ bool operator==(const TWideText& a, const TWideText& b) {
   return true;
 }
 
-TText NarrowText(const wchar_t* text, int length) {
+TWideText ProgramText(const TText& text) { return Widen(kTextCodePage, text.data(), text.size()); }
+
+TWideText ProgramText(const char* text) { return Widen(kTextCodePage, text, lstrlenA(text)); }
+
+TText ToProgramText(const wchar_t* text, int length) {
   return Narrow(kTextCodePage, 0, text, length, nullptr);
 }
 

@@ -1,9 +1,10 @@
+// TWideText: a text as the system's wide ("W") functions take it, UTF-16, and every conversion
+// of the program. Bytes have a code page, and each conversion names it at the call:
+// - the program's own texts are Windows-1251 TText, whatever code page the system uses for
+//   non-Unicode programs: ProgramText on their way to a window, ToProgramText back;
+// - paths and other texts of the ANSI functions are in the system's code page (CP_ACP):
+//   SystemText and ToSystemText.
 #pragma once
-// TWideText: a text as the system's wide ("W") functions take it, UTF-16. Every conversion of
-// the program lives here. The program's own texts are Windows-1251 TText, whatever code page
-// the system uses for non-Unicode programs; they become UTF-16 on their way to a window and
-// come back as Windows-1251. Paths and other texts of the ANSI functions are in the system's
-// code page (CP_ACP) instead, and have conversions of their own.
 #include <cstddef>
 
 #include "text.h"
@@ -11,8 +12,7 @@
 class TWideText {
  public:
   TWideText() = default;
-  TWideText(const TText& text);  // NOLINT: from Windows-1251, wherever a wide text is wanted
-  TWideText(const char* text);   // NOLINT
+  // n units of UTF-16 as they are.
   TWideText(const wchar_t* text, size_t n);
 
   const wchar_t* c_str() const;
@@ -35,13 +35,17 @@ TWideText WideOf(const wchar_t* text);
 bool operator==(const TWideText& a, const TWideText& b);
 inline bool operator!=(const TWideText& a, const TWideText& b) { return !(a == b); }
 
+// A text of the program's own, in Windows-1251, as UTF-16.
+TWideText ProgramText(const TText& text);
+TWideText ProgramText(const char* text);
 // UTF-16 to Windows-1251; a character that code page lacks becomes '?'.
-TText NarrowText(const wchar_t* text, int length);
-inline TText NarrowText(const TWideText& text) {
-  return NarrowText(text.c_str(), static_cast<int>(text.size()));
+TText ToProgramText(const wchar_t* text, int length);
+inline TText ToProgramText(const TWideText& text) {
+  return ToProgramText(text.c_str(), static_cast<int>(text.size()));
 }
 
-// Texts of the system's ANSI functions (a path, say), in the system's own code page.
+// A text of the system's ANSI functions (a path, say), in the system's own code page, as
+// UTF-16.
 TWideText SystemText(const TText& ansi);
 // The other way; false when the code page cannot spell every character (the text then has '?').
 bool ToSystemText(const wchar_t* text, TText& ansi);

@@ -1,3 +1,4 @@
+// Integers as decimal text, the ASCII-only case-insensitive compare, and the program folder.
 #include "convert.h"
 
 #include <windows.h>

@@ -1,5 +1,5 @@
-#pragma once
 // Integers as decimal text, the ASCII-only case-insensitive compare, and the program folder.
+#pragma once
 #include <cstdint>
 #include "../objects/text.h"
 #include "../objects/widetext.h"
@@ -12,7 +12,7 @@ int CompareTextNoCase(const TText& a, const TText& b);
 TWideText ProgramFolderName();
 // A path in the system's ANSI code page, which the file functions take. One whose name that
 // code page cannot spell is given by its short (8.3) path; where it has none, spelled is false
-// and the text has '?' for the letters it lacks.
+// and the text has '?' for the letters it lacks (also called by a test).
 TText SystemPath(const TWideText& path, bool* spelled);
 // The program's folder so.
 TText ProgramFolder(bool* spelled = nullptr);

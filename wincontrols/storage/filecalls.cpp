@@ -1,3 +1,4 @@
+// The table of system calls by which a save reaches the disk.
 #include "filecalls.h"
 
 const TFileCalls* FileCallsOverride;

@@ -1,6 +1,6 @@
-#pragma once
 // The system calls by which a save reaches the disk, in one table: the program calls the
 // system through it unchanged, and a test puts a fault into any one step.
+#pragma once
 #include <windows.h>
 
 // Each entry has the type of the system's function, as the Windows headers declare it.

@@ -1,3 +1,4 @@
+// A file rewritten whole or not at all: a copy written beside it takes its place in one step.
 #include "filereplace.h"
 
 #include "filecalls.h"

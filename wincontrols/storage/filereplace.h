@@ -1,7 +1,7 @@
-#pragma once
 // A file rewritten whole or not at all. The new content goes into a copy of the file beside
 // it, and only a copy that was written and checked takes the file's place, in one step: a full
 // disk, a power cut or a write that fails half-way leaves the old file as it was.
+#pragma once
 #include <windows.h>
 
 #include "../objects/text.h"

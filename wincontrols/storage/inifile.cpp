@@ -1,3 +1,4 @@
+// TIniFile: one section of an INI file at a time, read or written by its mode, and read back.
 #include "inifile.h"
 
 #include <windows.h>

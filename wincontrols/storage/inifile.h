@@ -1,5 +1,5 @@
-#pragma once
 // One section of an INI file at a time; each value operation reads or writes by the mode.
+#pragma once
 #include <windows.h>
 
 #include <cstdint>

@@ -1,5 +1,5 @@
-#pragma once
 // One string value under an open registry key; 0 stands for no key.
+#pragma once
 #include <windows.h>
 
 #include "../objects/text.h"

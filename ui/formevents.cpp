@@ -30,7 +30,7 @@ void OpenAddress(const TText& address) {
 }
 // What went wrong with the file, in the system's own words (and the user's language).
 TWideText FileFailureReason(const TWriteResult& written) {
-  TWideText why = TXT_SaveNotVerified;
+  TWideText why = ProgramText(TXT_SaveNotVerified);
   wchar_t* text = nullptr;
   if (written.error != kErrNotVerified &&
       FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER |
@@ -39,15 +39,16 @@ TWideText FileFailureReason(const TWriteResult& written) {
     why = WideOf(text);
     LocalFree(text);
   }
-  return written.untouched ? why + TXT_SaveFileUntouched : why;
+  return written.untouched ? why + ProgramText(TXT_SaveFileUntouched) : why;
 }
 
 void ReportSaveFailure(TFormRecord* r, const TWriteResult* file, bool autostartFailed) {
   TWideText text;
   if (file)
-    text = TXT_SaveFileFailed + SystemText(SettingsFilePath()) + "\r\n" + FileFailureReason(*file);
-  if (autostartFailed) text += TXT_SaveAutostartFailed;
-  text += TXT_SaveWindowStaysOpen;
+    text = ProgramText(TXT_SaveFileFailed) + SystemText(SettingsFilePath()) + ProgramText("\r\n") +
+           FileFailureReason(*file);
+  if (autostartFailed) text += ProgramText(TXT_SaveAutostartFailed);
+  text += ProgramText(TXT_SaveWindowStaysOpen);
   ShowMessageBox(r->SettingsForm, text, kWindowCaption, MB_OK | MB_ICONERROR);
 }
 

@@ -1,10 +1,23 @@
-// Message handlers that constructors attach: cursor, background, notifications.
+// Message handlers that the constructors attach to controls: cursor, background, and the
+// common controls' notifications.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "../gdi/color.h"
 #include "dispatch.h"
 #include "globals.h"
+
+namespace {
+
+bool CursorHandler(TControl* c, TMsg& msg, LRESULT& result) {
+  if (msg.message != WM_SETCURSOR || GetCapture() || LOWORD(msg.lParam) != HTCLIENT || !c->fCursor)
+    return false;
+  SetCursor(c->fCursor);
+  result = 1;
+  return true;
+}
+
+}  // namespace
 
 void SetControlCursor(TControl* c, HCURSOR cursor) {
   AttachProc(c, CursorHandler);
@@ -16,14 +29,6 @@ void SetControlCursor(TControl* c, HCURSOR cursor) {
   ScreenToClient(c->fHandle, &pt);
   RECT r = ClientRect(c);
   if (PtInRect(&r, pt)) SetCursor(cursor);
-}
-
-bool CursorHandler(TControl* c, TMsg& msg, LRESULT& result) {
-  if (msg.message != WM_SETCURSOR || GetCapture() || LOWORD(msg.lParam) != HTCLIENT || !c->fCursor)
-    return false;
-  SetCursor(c->fCursor);
-  result = 1;
-  return true;
 }
 
 bool BackgroundEraser(TControl* c, TMsg& msg, LRESULT& result) {
@@ -45,6 +50,7 @@ bool NotifyReflector(TControl*, TMsg& msg, LRESULT& result) {
   auto* hdr = reinterpret_cast<NMHDR*>(msg.lParam);
   TControl* from = hdr ? ControlOf(hdr->hwndFrom) : nullptr;
   if (!from) return false;
+  // The child's own handlers see the notification as if it were theirs.
   TMsg reflected = msg;
   reflected.hwnd = from->fHandle;
   return from->fHandlerChain(from, reflected, result);
