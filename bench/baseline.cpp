@@ -1,19 +1,22 @@
 // The start-up baseline: the settings window built by hand with CreateWindowExA and nothing
-// else: the same 60 controls in the same order and places, with the same texts and items
-// (mixer devices, key names, skins, tray actions), the same font, shown always on top in the
-// screen's centre. Its controls take the same identifiers, so a harness can wait for the last
-// one. It reads no settings and answers no control.
+// else, from the window table that the layout test holds the program to
+// (tests/support/window_table.h): the same 60 controls in the same order and places, with the
+// same texts and items (mixer devices, key names of the program's key ranges, skins, tray
+// actions), the same font, shown always on top in the screen's centre. Its controls take the
+// same identifiers, so a harness can wait for the last one. It reads no settings and answers no
+// control.
 #include <windows.h>
 #include <commctrl.h>
 #include <mmsystem.h>
 
-#include <cstring>
-#include <initializer_list>
-
-#include "generated/version.h"
 #include "runtime/benchmarks.h"
+// By a relative path: the build compiles escaped copies of both files, side by side.
+#include "../tests/support/window_table.h"
+#include "ui/catalogues.h"
 
 namespace {
+
+using namespace window_table;
 
 HFONT gFont;
 int gNextId = 0x8000;
@@ -39,33 +42,32 @@ HWND Text(HWND parent, const char* cls, const char* text, DWORD style, int x, in
   return Make(parent, cls, text, style, x, y, size.cx + extraW, size.cy + extraH);
 }
 
-HWND Label(HWND p, const char* t, int x, int y) { return Text(p, "STATIC", t, 0, x, y, 1, 1); }
-HWND Check(HWND p, const char* t, int x, int y) {
-  return Text(p, "BUTTON", t, BS_AUTOCHECKBOX | WS_TABSTOP, x, y, 24, 6);
-}
-HWND Group(HWND p, const char* t, int x, int y, int w, int h) {
-  return Make(p, "BUTTON", t, BS_GROUPBOX, x, y, w, h);
-}
-HWND Combo(HWND p, DWORD kind, int x, int y, int w) {
-  return Make(p, "COMBOBOX", "", kind | CBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, x, y, w, 22,
-              WS_EX_CLIENTEDGE);
-}
 void Add(HWND combo, const char* item) {
   SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
 }
 
+// Every named key of the program's key ranges, named as the program names them.
 void AddKeys(HWND combo) {
   Add(combo, "Нет");
-  static const int kRanges[][2] = {{8, 9}, {13, 13}, {20, 145}};
-  for (const auto& range : kRanges) {
-    for (int code = range[0]; code <= range[1]; ++code) {
+  for (const TKeyRange& range : kKeyRanges) {
+    for (int code = range.first; code <= range.last; ++code) {
       LONG lParam = static_cast<LONG>(MapVirtualKeyA(code, 0) << 16);
-      if ((code >= 33 && code <= 40) || code == 45 || code == 46) lParam |= 0x1000000;
+      if ((code >= VK_PRIOR && code <= VK_DOWN) || code == VK_INSERT || code == VK_DELETE)
+        lParam |= 0x1000000;  // the extended flag: the navigation keys, not their keypad twins
       char name[64];
       if (GetKeyNameTextA(lParam, name, sizeof name) > 0) Add(combo, name);
     }
   }
-  SendMessageA(combo, CB_SETCURSEL, 0, 0);
+}
+
+void AddDevices(HWND combo) {
+  Add(combo, "Первичное устройство");
+  for (UINT i = 0, n = mixerGetNumDevs(); i < n; ++i) {
+    MIXERCAPSA caps = {};
+    mixerGetDevCapsA(i, &caps, sizeof caps);
+    Add(combo, caps.szPname);
+  }
+  BenchMark("devices");
 }
 
 void AddSkins(HWND combo) {
@@ -78,44 +80,107 @@ void AddSkins(HWND combo) {
   lstrcatA(pattern, "Skins\\*.vsk");
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA(pattern, &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    char path[MAX_PATH * 2];
-    lstrcpyA(path, folder);
-    lstrcatA(path, "Skins\\");
-    lstrcatA(path, found.cFileName);
-    HMODULE lib =
-        LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    char s1[255] = "", s2[255] = "", item[520];
-    if (lib) {
-      LoadStringA(lib, 1, s1, sizeof s1);
-      LoadStringA(lib, 2, s2, sizeof s2);
-      FreeLibrary(lib);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      char path[MAX_PATH * 2];
+      lstrcpyA(path, folder);
+      lstrcatA(path, "Skins\\");
+      lstrcatA(path, found.cFileName);
+      HMODULE lib =
+          LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+      char s1[255] = "", s2[255] = "", item[520];
+      if (lib) {
+        LoadStringA(lib, 1, s1, sizeof s1);
+        LoadStringA(lib, 2, s2, sizeof s2);
+        FreeLibrary(lib);
+      }
+      lstrcpyA(item, s1);
+      lstrcatA(item, " (");
+      lstrcatA(item, s2);
+      lstrcatA(item, ")");
+      Add(combo, item);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  BenchMark("skins");
+}
+
+bool IsKeyList(const TRow& row) {
+  return row.field == &R::UpKeyCombo || row.field == &R::DownKeyCombo ||
+         row.field == &R::MuteKeyCombo;
+}
+
+// A list's items, and the item the table names selected (the first where it names none).
+void Fill(HWND combo, const TRow& row) {
+  if (row.field == &R::DeviceCombo) {
+    AddDevices(combo);
+  } else if (row.field == &R::SkinCombo) {
+    AddSkins(combo);
+  } else if (row.field == &R::StepCombo) {
+    for (const char* item : kStepItems) Add(combo, item);
+  } else if (IsKeyList(row)) {
+    AddKeys(combo);
+  } else {
+    for (const char* item : kActionItems) Add(combo, item);
+  }
+  LRESULT selected = row.text ? SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                             reinterpret_cast<LPARAM>(row.text))
+                              : 0;
+  SendMessageA(combo, CB_SETCURSEL, selected == CB_ERR ? 0 : selected, 0);
+}
+
+// One control of the table, made as the program makes it. before: the control made just
+// before it (the balance field's up-down control, for the field).
+HWND Build(HWND parent, const TRow& row, HWND before) {
+  int x = row.left, y = row.top, w = row.width, h = row.height == kAny ? 22 : row.height;
+  switch (row.kind) {
+    case kTabs:
+      return Make(parent, WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPCHILDREN | TCS_FOCUSNEVER, x, y,
+                  w, h);
+    case kGroup: return Make(parent, "BUTTON", row.text, BS_GROUPBOX, x, y, w, h);
+    case kListCombo:
+    case kEditCombo: {
+      DWORD kind = row.kind == kListCombo ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
+      HWND combo =
+          Make(parent, "COMBOBOX", "", kind | CBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, x, y,
+               w, h, WS_EX_CLIENTEDGE);
+      Fill(combo, row);
+      return combo;
     }
-    lstrcpyA(item, s1);
-    lstrcatA(item, " (");
-    lstrcatA(item, s2);
-    lstrcatA(item, ")");
-    Add(combo, item);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  SendMessageA(combo, CB_SETCURSEL, 0, 0);
+    case kSpin:
+      return Make(parent, UPDOWN_CLASSA, "", UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, x, y,
+                  w, h);
+    case kNumberEdit: {
+      HWND edit =
+          Make(parent, "EDIT", row.text, ES_NUMBER | WS_TABSTOP, x, y, w, h, WS_EX_CLIENTEDGE);
+      SendMessageA(before, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+      SendMessageA(before, UDM_SETRANGE32, 0, 100);
+      return edit;
+    }
+    case kLabel: return Text(parent, "STATIC", row.text, 0, x, y, 1, 1);
+    case kCheck:
+      if (w == kAuto)
+        return Text(parent, "BUTTON", row.text, BS_AUTOCHECKBOX | WS_TABSTOP, x, y, 24, 6);
+      return Make(parent, "BUTTON", row.text, BS_AUTOCHECKBOX | WS_TABSTOP, x, y, w, h);
+    case kPush:
+    default: {
+      DWORD style = row.field == &R::OkButton ? BS_DEFPUSHBUTTON : 0;
+      return Make(parent, "BUTTON", row.text, style | WS_TABSTOP, x, y, w, h);
+    }
+  }
 }
 
-void AddActions(HWND combo, int current) {
-  for (const char* a :
-       {"Нет", "Стандартный регулятор*", "Стандартный микшер", "Выкл. / вкл. звук", "Настройки"})
-    Add(combo, a);
-  SendMessageA(combo, CB_SETCURSEL, current, 0);
-}
-
-void HotkeyGroup(HWND page, const char* caption, int top, int winLeft, int comboLeft) {
-  HWND g = Group(page, caption, 12, top, 304, 60);
-  Check(g, "Ctrl", 24, 24);
-  Check(g, "Alt", 69, 24);
-  Check(g, "Shift", 110, 24);
-  Check(g, "Win", winLeft, 24);
-  AddKeys(Combo(g, CBS_DROPDOWNLIST, comboLeft, 23, 74));
+// The tab control's pages, the last one shown, as the program starts.
+void AddPages(HWND tabs, HWND (&pages)[5]) {
+  for (int p = 0; p < 5; ++p) {
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(kPageTitles[p]);
+    SendMessageA(tabs, TCM_INSERTITEMA, p, reinterpret_cast<LPARAM>(&item));
+    pages[p] = Make(tabs, "STATIC", "", WS_CLIPCHILDREN, 4, 24, 328, 276);
+    if (p != 4) ShowWindow(pages[p], SW_HIDE);
+  }
+  SendMessageA(tabs, TCM_SETCURSEL, 4, 0);
 }
 
 LRESULT CALLBACK FormProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
@@ -147,89 +212,23 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   BenchMark("window");
   SendMessageA(form, WM_SETFONT, reinterpret_cast<WPARAM>(gFont), FALSE);
 
-  HWND tabs =
-      Make(form, WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPCHILDREN | TCS_FOCUSNEVER, 8, 8, 336, 304);
-  const char* titles[] = {"Общие", "Вид", "Мышь", "Горячие клавиши", "О программе..."};
-  HWND pages[5];
-  for (int i = 0; i < 5; ++i) {
-    TCITEMA item = {};
-    item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(titles[i]);
-    SendMessageA(tabs, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
-    pages[i] = Make(tabs, "STATIC", "", WS_CLIPCHILDREN, 4, 24, 328, 276);
-    if (i != 4) ShowWindow(pages[i], SW_HIDE);
+  constexpr int kCount = sizeof kRows / sizeof kRows[0];
+  HWND made[kCount] = {};
+  HWND pages[5] = {};
+  for (int i = 0; i < kCount; ++i) {
+    const TRow& row = kRows[i];
+    HWND parent = row.parent ? form : pages[row.page];
+    for (int j = 0; j < i; ++j)
+      if (kRows[j].field == row.parent) parent = made[j];
+    made[i] = Build(parent, row, i > 0 ? made[i - 1] : nullptr);
+    if (row.kind == kTabs) AddPages(made[i], pages);
+    if (row.field == &R::TitleLabel) {
+      HFONT bold =
+          CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+      SendMessageA(made[i], WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
+    }
+    if (IsKeyList(row) && row.field == &R::MuteKeyCombo) BenchMark("keys");
   }
-  SendMessageA(tabs, TCM_SETCURSEL, 4, 0);
-
-  HWND g = Group(pages[0], "Устройство для управления", 12, 14, 304, 60);
-  HWND devices = Combo(g, CBS_DROPDOWNLIST, 40, 24, 224);
-  Add(devices, "Первичное устройство");
-  for (UINT i = 0, n = mixerGetNumDevs(); i < n; ++i) {
-    MIXERCAPSA caps = {};
-    mixerGetDevCapsA(i, &caps, sizeof caps);
-    Add(devices, caps.szPname);
-  }
-  SendMessageA(devices, CB_SETCURSEL, 0, 0);
-  BenchMark("devices");
-  g = Group(pages[0], "Баланс каналов", 12, 86, 304, 60);
-  HWND spin =
-      Make(g, UPDOWN_CLASSA, "", UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 72, 24, 16, 19);
-  HWND balance = Make(g, "EDIT", "50", ES_NUMBER | WS_TABSTOP, 40, 24, 32, 19, WS_EX_CLIENTEDGE);
-  SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(balance), 0);
-  SendMessageA(spin, UDM_SETRANGE32, 0, 100);
-  g = Group(pages[0], "Шаг изменения громкости", 12, 158, 304, 60);
-  Label(g, "(от 0 до 65535)", 168, 28);
-  HWND steps = Combo(g, CBS_DROPDOWN, 40, 24, 120);
-  for (const char* s : {"500 (очень медленно)", "2500 (медленно)", "5000 (нормально)",
-                        "7500 (быстро)", "10000 (очень быстро)"})
-    Add(steps, s);
-  SendMessageA(steps, CB_SETCURSEL, 2, 0);
-  Make(pages[0], "BUTTON", "Автозагрузка программы", BS_AUTOCHECKBOX | WS_TABSTOP, 12, 230, 152,
-       22);
-
-  g = Group(pages[1], "Скин индикатора в трее", 12, 14, 304, 60);
-  AddSkins(Combo(g, CBS_DROPDOWNLIST, 40, 24, 224));
-  BenchMark("skins");
-  Check(pages[1], "Всплывающая подсказка", 12, 94);
-
-  g = Group(pages[2], "Управление громкостью", 12, 14, 304, 80);
-  Label(g, "Колесико мыши +", 16, 49);
-  Check(g, "Колесико мыши над значком в трее", 16, 23);
-  Check(g, "Ctrl", 115, 48);
-  Check(g, "Alt", 160, 48);
-  Check(g, "Shift", 200, 48);
-  g = Group(pages[2], "Действия над иконкой в трее", 12, 110, 304, 152);
-  Label(g, "Одиночный клик:", 16, 28);
-  Label(g, "Двойной клик:", 16, 60);
-  Label(g, "Средняя кнопка:", 16, 92);
-  Label(g, "* Только для первичного устройства", 16, 120);
-  AddActions(Combo(g, CBS_DROPDOWNLIST, 116, 24, 164), 1);
-  AddActions(Combo(g, CBS_DROPDOWNLIST, 116, 56, 164), 2);
-  AddActions(Combo(g, CBS_DROPDOWNLIST, 116, 88, 164), 3);
-
-  HotkeyGroup(pages[3], "Увеличить громкость", 14, 161, 208);
-  HotkeyGroup(pages[3], "Уменьшить громкость", 94, 160, 206);
-  HotkeyGroup(pages[3], "Выкл. / вкл. звук", 174, 160, 206);
-  BenchMark("keys");
-
-  Label(pages[4], "Автор: команда проекта Vorduna", 12, 62);
-  Label(pages[4], "© 2026 проект Vorduna", 84, 248);
-  Label(pages[4], "Иконки: команда проекта Vorduna", 12, 80);
-  HFONT bold = CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
-  HWND title = Label(pages[4], "Vorduna", 12, 14);
-  SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
-  Label(pages[4], "Версия " VCONFIG_VERSION_TEXT, 12, 30);
-  g = Group(pages[4], "Координаты", 12, 110, 304, 86);
-  Label(g, "нет", 103, 60);
-  Label(g, "ICQ:", 24, 56);
-  Label(g, "vorduna@example.org", 103, 40);
-  Label(g, "E-Mail/Jabber:", 24, 40);
-  Label(g, "vorduna.example.org", 103, 24);
-  Label(g, "Web:", 24, 24);
-
-  Make(form, "BUTTON", "&OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 112, 320, 75, 25);
-  Make(form, "BUTTON", "&Отмена", WS_TABSTOP, 192, 320, 75, 25);
-  Make(form, "BUTTON", "&Применить", WS_TABSTOP, 272, 320, 75, 25);
   BenchMark("controls");
   ShowWindow(form, SW_SHOWNORMAL);
   BenchMark("shown");

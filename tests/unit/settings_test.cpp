@@ -9,6 +9,8 @@
 #include "app/startup.h"
 #include "settings/settings.h"
 #include "support/test_support.h"
+// By a relative path: the build compiles escaped copies of both files, side by side.
+#include "../support/window_table.h"
 #include "ui/about.h"
 #include "ui/catalogues.h"
 #include "ui/formrecord.h"
@@ -450,88 +452,7 @@ TEST_F(SettingsWindow, BalanceTextRule) {
 
 namespace {
 
-// One row of the window's control table. Sizes: kAuto follows the text (label: extent + 1, 1;
-// check box: extent + 24, 6), kAny is the constructor's default and not checked here.
-constexpr int kAuto = -1, kAny = -2;
-enum TKind { kTabs, kGroup, kListCombo, kEditCombo, kSpin, kNumberEdit, kLabel, kCheck, kPush };
-
-struct TExpected {
-  TControl* TFormRecord::*field;
-  TControl* TFormRecord::*parent;  // nullptr: a page of the tab control, given by page
-  int page;
-  TKind kind;
-  int left, top, width, height;
-  const char* text;
-};
-
-using R = TFormRecord;
-const TExpected kRows[] = {
-    {&R::SettingsTabs, &R::SettingsForm, -1, kTabs, 8, 8, 336, 304, ""},
-    {&R::DeviceGroup, nullptr, 0, kGroup, 12, 14, 304, 60, "Устройство для управления"},
-    {&R::DeviceCombo, &R::DeviceGroup, -1, kListCombo, 40, 24, 224, kAny, "Первичное устройство"},
-    {&R::BalanceGroup, nullptr, 0, kGroup, 12, 86, 304, 60, "Баланс каналов"},
-    {&R::BalanceSpin, &R::BalanceGroup, -1, kSpin, 72, 24, 16, 19, ""},
-    {&R::BalanceEdit, &R::BalanceGroup, -1, kNumberEdit, 40, 24, 32, 19, "50"},
-    {&R::StepGroup, nullptr, 0, kGroup, 12, 158, 304, 60, "Шаг изменения громкости"},
-    {&R::StepRangeLabel, &R::StepGroup, -1, kLabel, 168, 28, kAuto, kAuto, "(от 0 до 65535)"},
-    {&R::StepCombo, &R::StepGroup, -1, kEditCombo, 40, 24, 120, kAny, "5000 (нормально)"},
-    {&R::AutostartCheck, nullptr, 0, kCheck, 12, 230, 152, 22, "Автозагрузка программы"},
-    {&R::SkinGroup, nullptr, 1, kGroup, 12, 14, 304, 60, "Скин индикатора в трее"},
-    {&R::SkinCombo, &R::SkinGroup, -1, kListCombo, 40, 24, 224, kAny, nullptr},
-    {&R::BalloonHintCheck, nullptr, 1, kCheck, 12, 94, kAuto, kAuto, "Всплывающая подсказка"},
-    {&R::WheelGroup, nullptr, 2, kGroup, 12, 14, 304, 80, "Управление громкостью"},
-    {&R::WheelModLabel, &R::WheelGroup, -1, kLabel, 16, 49, kAuto, kAuto, "Колесико мыши +"},
-    {&R::WheelOverIconCheck, &R::WheelGroup, -1, kCheck, 16, 23, kAuto, kAuto,
-     "Колесико мыши над значком в трее"},
-    {&R::WheelCtrlCheck, &R::WheelGroup, -1, kCheck, 115, 48, kAuto, kAuto, "Ctrl"},
-    {&R::WheelAltCheck, &R::WheelGroup, -1, kCheck, 160, 48, kAuto, kAuto, "Alt"},
-    {&R::WheelShiftCheck, &R::WheelGroup, -1, kCheck, 200, 48, kAuto, kAuto, "Shift"},
-    {&R::TrayActionsGroup, nullptr, 2, kGroup, 12, 110, 304, 152, "Действия над иконкой в трее"},
-    {&R::ClickLabel, &R::TrayActionsGroup, -1, kLabel, 16, 28, kAuto, kAuto, "Одиночный клик:"},
-    {&R::DClickLabel, &R::TrayActionsGroup, -1, kLabel, 16, 60, kAuto, kAuto, "Двойной клик:"},
-    {&R::MClickLabel, &R::TrayActionsGroup, -1, kLabel, 16, 92, kAuto, kAuto, "Средняя кнопка:"},
-    {&R::PrimaryOnlyLabel, &R::TrayActionsGroup, -1, kLabel, 16, 120, kAuto, kAuto,
-     "* Только для первичного устройства"},
-    {&R::ClickCombo, &R::TrayActionsGroup, -1, kListCombo, 116, 24, 164, kAny,
-     "Стандартный регулятор*"},
-    {&R::DClickCombo, &R::TrayActionsGroup, -1, kListCombo, 116, 56, 164, kAny,
-     "Стандартный микшер"},
-    {&R::MClickCombo, &R::TrayActionsGroup, -1, kListCombo, 116, 88, 164, kAny,
-     "Выкл. / вкл. звук"},
-    {&R::UpKeyGroup, nullptr, 3, kGroup, 12, 14, 304, 60, "Увеличить громкость"},
-    {&R::UpCtrlCheck, &R::UpKeyGroup, -1, kCheck, 24, 24, kAuto, kAuto, "Ctrl"},
-    {&R::UpAltCheck, &R::UpKeyGroup, -1, kCheck, 69, 24, kAuto, kAuto, "Alt"},
-    {&R::UpShiftCheck, &R::UpKeyGroup, -1, kCheck, 110, 24, kAuto, kAuto, "Shift"},
-    {&R::UpWinCheck, &R::UpKeyGroup, -1, kCheck, 161, 24, kAuto, kAuto, "Win"},
-    {&R::UpKeyCombo, &R::UpKeyGroup, -1, kListCombo, 208, 23, 74, kAny, "Нет"},
-    {&R::DownKeyGroup, nullptr, 3, kGroup, 12, 94, 304, 60, "Уменьшить громкость"},
-    {&R::DownCtrlCheck, &R::DownKeyGroup, -1, kCheck, 24, 24, kAuto, kAuto, "Ctrl"},
-    {&R::DownAltCheck, &R::DownKeyGroup, -1, kCheck, 69, 24, kAuto, kAuto, "Alt"},
-    {&R::DownShiftCheck, &R::DownKeyGroup, -1, kCheck, 110, 24, kAuto, kAuto, "Shift"},
-    {&R::DownWinCheck, &R::DownKeyGroup, -1, kCheck, 160, 24, kAuto, kAuto, "Win"},
-    {&R::DownKeyCombo, &R::DownKeyGroup, -1, kListCombo, 206, 23, 74, kAny, "Нет"},
-    {&R::MuteKeyGroup, nullptr, 3, kGroup, 12, 174, 304, 60, "Выкл. / вкл. звук"},
-    {&R::MuteCtrlCheck, &R::MuteKeyGroup, -1, kCheck, 24, 24, kAuto, kAuto, "Ctrl"},
-    {&R::MuteAltCheck, &R::MuteKeyGroup, -1, kCheck, 69, 24, kAuto, kAuto, "Alt"},
-    {&R::MuteShiftCheck, &R::MuteKeyGroup, -1, kCheck, 110, 24, kAuto, kAuto, "Shift"},
-    {&R::MuteWinCheck, &R::MuteKeyGroup, -1, kCheck, 160, 24, kAuto, kAuto, "Win"},
-    {&R::MuteKeyCombo, &R::MuteKeyGroup, -1, kListCombo, 206, 23, 74, kAny, "Нет"},
-    {&R::AuthorLabel, nullptr, 4, kLabel, 12, 62, kAuto, kAuto, "Автор: команда проекта Vorduna"},
-    {&R::CopyrightLabel, nullptr, 4, kLabel, 84, 248, kAuto, kAuto, "© 2026 проект Vorduna"},
-    {&R::IconsLabel, nullptr, 4, kLabel, 12, 80, kAuto, kAuto, "Иконки: команда проекта Vorduna"},
-    {&R::TitleLabel, nullptr, 4, kLabel, 12, 14, kAuto, kAuto, "Vorduna"},
-    {&R::VersionLabel, nullptr, 4, kLabel, 12, 30, kAuto, kAuto, nullptr},
-    {&R::ContactsGroup, nullptr, 4, kGroup, 12, 110, 304, 86, "Координаты"},
-    {&R::IcqNumberLabel, &R::ContactsGroup, -1, kLabel, 103, 60, kAuto, kAuto, nullptr},
-    {&R::IcqCaptionLabel, &R::ContactsGroup, -1, kLabel, 24, 56, kAuto, kAuto, "ICQ:"},
-    {&R::MailLinkLabel, &R::ContactsGroup, -1, kLabel, 103, 40, kAuto, kAuto, nullptr},
-    {&R::MailCaptionLabel, &R::ContactsGroup, -1, kLabel, 24, 40, kAuto, kAuto, "E-Mail/Jabber:"},
-    {&R::WebLinkLabel, &R::ContactsGroup, -1, kLabel, 103, 24, kAuto, kAuto, nullptr},
-    {&R::WebCaptionLabel, &R::ContactsGroup, -1, kLabel, 24, 24, kAuto, kAuto, "Web:"},
-    {&R::OkButton, &R::SettingsForm, -1, kPush, 112, 320, 75, 25, "&OK"},
-    {&R::CancelButton, &R::SettingsForm, -1, kPush, 192, 320, 75, 25, "&Отмена"},
-    {&R::ApplyButton, &R::SettingsForm, -1, kPush, 272, 320, 75, 25, "&Применить"},
-};
+using namespace window_table;
 
 const char* ClassOf(TKind kind) {
   switch (kind) {
@@ -592,7 +513,7 @@ LONG FontHeight(HWND w) {
 std::string Layout(TFormRecord* r) {
   std::string out;
   char line[96];
-  for (const TExpected& e : kRows) {
+  for (const TRow& e : kRows) {
     RECT b = GetBounds(r->*e.field);
     wsprintfA(line, "%d,%d %dx%d font %ld\n", b.left, b.top, b.right - b.left, b.bottom - b.top,
               FontHeight(GetHandle(r->*e.field)));
@@ -616,7 +537,7 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
   // At 96 DPI the table's numbers are pixels; at another DPI they are scaled (rounding: +-1).
   int dpi = ScreenDpi(), slack = dpi == 96 ? 0 : 1;
   int lastId = 0;
-  for (const TExpected& e : kRows) {
+  for (const TRow& e : kRows) {
     TControl* c = r->*e.field;
     HWND w = GetHandle(c);
     SCOPED_TRACE(testing::Message()
@@ -681,16 +602,12 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
   }
   // Items and current entries.
   EXPECT_EQ(GetCurIndex(r->SettingsTabs), 0) << "the stored page, here the default";
-  const char* actions[] = {"Нет", "Стандартный регулятор*", "Стандартный микшер",
-                           "Выкл. / вкл. звук", "Настройки"};
   for (TControl* combo : {r->ClickCombo, r->DClickCombo, r->MClickCombo}) {
     ASSERT_EQ(ItemCount(combo), 5);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(GetItemText(combo, i), actions[i]);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(GetItemText(combo, i), kActionItems[i]);
   }
-  const char* steps[] = {"500 (очень медленно)", "2500 (медленно)", "5000 (нормально)",
-                         "7500 (быстро)", "10000 (очень быстро)"};
   ASSERT_EQ(ItemCount(r->StepCombo), 5);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(GetItemText(r->StepCombo, i), steps[i]);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(GetItemText(r->StepCombo, i), kStepItems[i]);
   EXPECT_EQ(GetItemText(r->DeviceCombo, 0), "Первичное устройство");
   EXPECT_EQ(ItemCount(r->DeviceCombo), static_cast<int>(MixerDeviceCount()) + 1);
   EXPECT_EQ(GetFontStyle(GetFont(r->TitleLabel)) & kFontBold, kFontBold);
@@ -731,7 +648,7 @@ namespace {
 // What the user has done in the window: every text, selection and check, the page, the focus.
 std::string State(TFormRecord* r) {
   std::string out;
-  for (const TExpected& e : kRows) {
+  for (const TRow& e : kRows) {
     TControl* c = r->*e.field;
     out += std::string(GetText(c)) + "|" + std::to_string(GetCurIndex(c)) + "|" +
            std::to_string(SendMessageA(GetHandle(c), BM_GETCHECK, 0, 0)) + "\n";
@@ -807,7 +724,7 @@ TEST_F(SettingsWindow, AtEveryScaleAndMovedToAScreenOfAnother) {
   SetFocused(r->MClickCombo, true);
   std::string state = State(r), at96 = Layout(r);
   std::vector<HGDIOBJ> fonts;
-  for (const TExpected& e : kRows)
+  for (const TRow& e : kRows)
     fonts.push_back(
         reinterpret_cast<HGDIOBJ>(SendMessageA(GetHandle(r->*e.field), WM_GETFONT, 0, 0)));
   for (int dpi : {144, 96}) {
