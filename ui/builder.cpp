@@ -212,6 +212,9 @@ void BuildSettingsWindow(TFormRecord*& record, TControl* parent, void (*prepare)
   r->ApplyButton = Button(form, TXT_Apply, 272);
   BenchMark("controls");
 
+  // The window's wiring: each event slot holds a method of the record (formevents.cpp), which
+  // ChildNotifyHandler (operations.cpp) fires when a reflected notification matches the
+  // control's kind table.
   r->MailLinkLabel->fOnClick = MakeEvent<TFormRecord, &TFormRecord::MailLinkClick>(r);
   r->WebLinkLabel->fOnClick = MakeEvent<TFormRecord, &TFormRecord::WebLinkClick>(r);
 
@@ -229,6 +232,8 @@ void BuildSettingsWindow(TFormRecord*& record, TControl* parent, void (*prepare)
   SetColor(r->BalanceEdit, kClrWindow);
 
   r->BalanceEdit->fOnChange = MakeEvent<TFormRecord, &TFormRecord::BalanceEditChange>(r);
+  // OK, Cancel and Apply. Enter and Escape press the first two wherever the focus is, through
+  // the Enter/Escape hook that the first SetButtonKey installs (navigation.cpp).
   r->OkButton->fOnClick = MakeEvent<TFormRecord, &TFormRecord::OkButtonClick>(r);
   SetButtonKey(r->OkButton, VK_RETURN, true);
   r->CancelButton->fOnClick = MakeEvent<TFormRecord, &TFormRecord::CancelButtonClick>(r);
@@ -236,6 +241,9 @@ void BuildSettingsWindow(TFormRecord*& record, TControl* parent, void (*prepare)
   r->ApplyButton->fOnClick = MakeEvent<TFormRecord, &TFormRecord::ApplyButtonClick>(r);
 
   CenterControl(form);
+  // The program's start-up preparation (app/startup.cpp) as the second-to-last act: it fills
+  // the lists and shows the settings, so every control must exist; it is handed in because
+  // this floor cannot call up to the program's start.
   prepare(r);
   SetControlIcon(form, kNoIcon);
 }

@@ -17,6 +17,8 @@ bool Shown(TControl* c) { return c->fVisible || c->fShowPending; }
 }  // namespace
 
 void SetAlign(TControl* c, TAlign align) {
+  // Placement lives on this floor, above the objects that are shown, hidden and resized; they
+  // reach it through the realign hook, filled here by the first control to be aligned.
   RealignHook = RequestRealign;
   if (align == c->fAlign) return;
   c->fAlign = align;

@@ -89,6 +89,8 @@ bool ComboHandler(TControl* combo, TMsg& msg, LRESULT& result) {
   if (msg.message == kReflectedCommand) {
     switch (HIWORD(msg.wParam)) {
       case CBN_SELCHANGE:
+        // The combo's text follows the selection only after this notification: fOnSelChange
+        // comes with a reflected command of the layer's own code, posted to run afterwards.
         PostMessageW(combo->fHandle, kReflectedCommand, MAKEWPARAM(0, kDeferredSelChange), 0);
         break;
       case CBN_DROPDOWN:

@@ -20,6 +20,7 @@ void SetFocused(TControl* c, bool focused) {
 }
 
 TControl* EnableDialogKeys(TControl* c) {
+  // The window procedure hands every key to the form's fNavKeyHandler (wndproc.cpp).
   if (TControl* form = ParentForm(c)) form->fNavKeyHandler = NavigationKeyProc;
   return c;
 }
@@ -183,6 +184,8 @@ void SetButtonKey(TControl* button, WPARAM key, bool on) {
   if (!AppMainWindow || !form) return;
   TControl* main = AppMainWindow;
   if (on) {
+    // The window procedure asks the main window's fOnMessage first for every message of every
+    // window of the layer: the hook sees Enter, Escape and Alt+letter wherever the focus is.
     if (main->fOnMessage.code != EnterEscapeHook) {
       main->fSavedOnMessage = main->fOnMessage;
       main->fOnMessage.code = EnterEscapeHook;

@@ -96,6 +96,8 @@ LRESULT TWindowControl::HandleMessage(TMsg& msg) {
       if (KeyMessage(this, msg, result)) return result;
       return CallDefault(this, msg);
     case WM_COMMAND: {
+      // A child's notification comes to its parent; the child's own handlers answer it
+      // (ChildNotifyHandler fires its events). A window of another kind gets the default.
       HWND from = reinterpret_cast<HWND>(msg.lParam);
       if (ControlOf(from)) return SendMessageW(from, kReflectedCommand, msg.wParam, msg.lParam);
       return CallDefault(this, msg);
@@ -107,6 +109,7 @@ LRESULT TWindowControl::HandleMessage(TMsg& msg) {
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
+      // The child whose colours are asked for answers with its own (ChildNotifyHandler).
       return SendMessageW(reinterpret_cast<HWND>(msg.lParam), msg.message + kReflectedCtlColorBase,
                           msg.wParam, msg.lParam);
     default: return CallDefault(this, msg);
