@@ -46,7 +46,8 @@ void Add(HWND combo, const char* item) {
   SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
 }
 
-// Every named key of the program's key ranges, named as the program names them.
+// Every named key of the program's key ranges, named as the program names them, then the
+// volume and media keys by the program's names.
 void AddKeys(HWND combo) {
   Add(combo, "Нет");
   for (const TKeyRange& range : kKeyRanges) {
@@ -58,6 +59,7 @@ void AddKeys(HWND combo) {
       if (GetKeyNameTextA(lParam, name, sizeof name) > 0) Add(combo, name);
     }
   }
+  for (const char* name : kMediaKeyNames) Add(combo, name);
 }
 
 void AddDevices(HWND combo) {

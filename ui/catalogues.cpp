@@ -26,7 +26,17 @@ constexpr size_t kTrayActionNameSize =
 const char TrayActionNames[kTrayActionCount][kTrayActionNameSize] = {
     TXT_ActionNone, TXT_ActionVolumeControl, TXT_ActionMixer, TXT_ActionMute, TXT_ActionSettings};
 
+bool IsMediaKey(uint32_t code) { return code >= kMediaKeys.first && code <= kMediaKeys.last; }
+
 constexpr LPARAM kExtendedKey = 0x1000000;
+
+// A key into the key code list and the three key lists.
+void AddKey(TFormRecord* r, uint32_t code, const TWideText& name) {
+  KeyCodeList.push_back(static_cast<uint16_t>(code));
+  AddItem(r->UpKeyCombo, name);
+  AddItem(r->DownKeyCombo, name);
+  AddItem(r->MuteKeyCombo, name);
+}
 
 bool IsNavigationKey(uint32_t code) {
   return (code >= VK_PRIOR && code <= VK_DOWN) || code == VK_INSERT || code == VK_DELETE;
@@ -45,6 +55,7 @@ TWideText KeyName(uint32_t code) {
 }
 
 TWideText KeyTitle(uint32_t code) {
+  if (IsMediaKey(code)) return ProgramText(kMediaKeyNames[code - kMediaKeys.first]);
   TWideText name = KeyName(code);
   return name.empty() ? ProgramText(TXT_KeyCode + IntToText(static_cast<int32_t>(code))) : name;
 }
@@ -52,16 +63,14 @@ TWideText KeyTitle(uint32_t code) {
 void AddKeyRange(TFormRecord* r, uint32_t first, uint32_t last) {
   for (uint32_t code = first; code <= last; ++code) {
     TWideText name = KeyName(code);
-    if (name.empty()) continue;
-    KeyCodeList.push_back(static_cast<uint16_t>(code));
-    AddItem(r->UpKeyCombo, name);
-    AddItem(r->DownKeyCombo, name);
-    AddItem(r->MuteKeyCombo, name);
+    if (!name.empty()) AddKey(r, code, name);
   }
 }
 
 void AddAllKeys(TFormRecord* r) {
   for (const TKeyRange& range : kKeyRanges) AddKeyRange(r, range.first, range.last);
+  for (uint32_t code = kMediaKeys.first; code <= kMediaKeys.last; ++code)
+    AddKey(r, code, KeyTitle(code));
 }
 
 void ReadSkinStrings(const TText& path, TSkin& skin) {

@@ -2,11 +2,14 @@
 #pragma once
 #include <windows.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 
 #include "../runtime/list.h"
 #include "../wincontrols/objects/text.h"
 #include "../wincontrols/objects/widetext.h"
+#include "texts.h"
 
 class TFormRecord;
 
@@ -31,13 +34,26 @@ struct TKeyRange {
 };
 constexpr TKeyRange kKeyRanges[] = {
     {VK_BACK, VK_TAB}, {VK_RETURN, VK_RETURN}, {VK_CAPITAL, VK_SCROLL}};
+// Then the keyboard's volume and media keys, in code order (Volume Mute, Down and Up, Next and
+// Previous Track, Stop, Play/Pause), whatever the layout says: it names them rarely and each in
+// its own way, so they carry the program's own names.
+constexpr TKeyRange kMediaKeys = {VK_VOLUME_MUTE, VK_MEDIA_PLAY_PAUSE};
+constexpr size_t kMediaKeyNameSize =
+    std::max({sizeof TXT_KeyVolumeMute, sizeof TXT_KeyVolumeDown, sizeof TXT_KeyVolumeUp,
+              sizeof TXT_KeyNextTrack, sizeof TXT_KeyPrevTrack, sizeof TXT_KeyStop,
+              sizeof TXT_KeyPlayPause});
+constexpr char kMediaKeyNames[kMediaKeys.last - kMediaKeys.first + 1][kMediaKeyNameSize] = {
+    TXT_KeyVolumeMute, TXT_KeyVolumeDown, TXT_KeyVolumeUp, TXT_KeyNextTrack,
+    TXT_KeyPrevTrack,  TXT_KeyStop,       TXT_KeyPlayPause};
 
 // The key's name as the keyboard layout gives it, in its own characters (also read by the
 // tests).
 TWideText KeyName(uint32_t code);
-// The key as a list shows it: by its name, or by its code where the layout names it not.
+// The key as a list shows it: a volume or media key by the program's name for it, another by
+// the layout's name, or by its code where the layout names it not.
 TWideText KeyTitle(uint32_t code);
-// Every named key of kKeyRanges into the key code list and the three key lists.
+// Every named key of kKeyRanges, then the keys of kMediaKeys, into the key code list and the
+// three key lists.
 void AddAllKeys(TFormRecord* r);
 void EnumerateSkins(const TText& folder);
 // The skin list's entry of the file that name opens: file names ignore letter case. -1 when

@@ -1,4 +1,5 @@
-// The hotkey check before a save: a combination another program holds, or two groups share.
+// The hotkey check before a save: a combination another program holds, two groups share, or
+// that would take a typing key away from every program.
 #include "hotkeycheck.h"
 
 #include <windows.h>
@@ -36,6 +37,20 @@ bool TakenElsewhere(HWND window, const THotkey& key) {
   return GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED;
 }
 
+// A key that types, edits or moves the caret: letters, digits, Space, Enter, Tab, Backspace,
+// Escape, the arrows and the keys above them, the numeric keypad, the punctuation keys. Taken
+// as a hotkey without Ctrl, Alt or Win, it stops doing that in every program while the tray
+// program runs (RegisterHotKey takes a key system-wide); Shift does not help, since Shift and a
+// letter type the capital.
+bool TakesATypingKey(const THotkey& key) {
+  if (key.mods & (kModCtrl | kModAlt | kModWin)) return false;
+  uint32_t c = static_cast<uint32_t>(key.code);
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || c == VK_SPACE || c == VK_RETURN ||
+         c == VK_TAB || c == VK_BACK || c == VK_ESCAPE || (c >= VK_PRIOR && c <= VK_DOWN) ||
+         c == VK_INSERT || c == VK_DELETE || (c >= VK_NUMPAD0 && c <= VK_DIVIDE) ||
+         (c >= VK_OEM_1 && c <= VK_OEM_3) || (c >= VK_OEM_4 && c <= VK_OEM_8) || c == VK_OEM_102;
+}
+
 }  // namespace
 
 void HoldHotkeys(const THotkey (&held)[kHotkeyCount]) {
@@ -62,8 +77,9 @@ bool ConfirmHotkeys(TFormRecord* r, const TSettings& settings) {
     while (same < i && !(chosen[same] == chosen[i])) ++same;
     TText why;
     if (same < i) why = TXT_HotkeySameAsBefore + GroupTitle(groups[same]) + TXT_HotkeySameAsAfter;
-    else if (!IsHeld(chosen[i]) && TakenElsewhere(r->SettingsForm->fHandle, chosen[i]))
-      why = TXT_HotkeyTakenElsewhere;
+    else if (IsHeld(chosen[i])) continue;  // the user has been told before
+    else if (TakenElsewhere(r->SettingsForm->fHandle, chosen[i])) why = TXT_HotkeyTakenElsewhere;
+    else if (TakesATypingKey(chosen[i])) why = TXT_HotkeyTypes;
     else continue;
     conflicts += ProgramText(GroupTitle(groups[i]) + TXT_HotkeyDash) + HotkeyText(chosen[i]) +
                  ProgramText(": " + why + "\r\n");

@@ -132,6 +132,16 @@ def round_trip():
     p.act("click", "OkButton")
     check(p.wait_exit() == 0, "exit code 0")
     check(p.ini_bytes() == changed.encode(ENC), f"round trip: {p.ini_bytes()!r}")
+    # The keyboard's volume and media keys end every key list, and save by their codes.
+    p = Program(tools, folder).wait_ready()
+    for group in ("Up", "Down", "Mute"):
+        keys = p.items(f"{group}KeyCombo")
+        check(keys[-7:] == MEDIA_KEYS, f"the {group} list ends with the media keys: {keys[-9:]}")
+    choose_hotkey(p, "Up", ("Ctrl",), "Громче")
+    p.act("click", "OkButton")
+    check(p.wait_exit() == 0, "exit code 0")
+    volume_up = with_values(changed, UpKey="175", UpMod="2")
+    check(p.ini_bytes() == volume_up.encode(ENC), f"Ctrl with Volume Up: {p.ini_bytes()!r}")
 
 
 def keyboard_only():
@@ -178,9 +188,10 @@ def keyboard_only():
 def kept_values():
     """What the lists lack today stays until the user chooses another: a headset unplugged, a
     skin file gone, a key the lists never offer (";", 186), an action this window does not
-    know. Today's program wrote Device=, Skin=Classic.vsk, UpKey=0 and Click=-1."""
+    know; a key the layout names not (7). A volume key (173) is an item of the lists, not a kept
+    one. Today's program wrote Device=, Skin=Classic.vsk, UpKey=0 and Click=-1."""
     stored = with_values(DEFAULT_FILE, Device="USB Headset", Skin="Dark.vsk", Click="7",
-                         UpKey="186", UpMod="3")
+                         UpKey="186", UpMod="3", DownKey="7", DownMod="1", MuteKey="173")
     folder = tools.folder("kept", ini=stored)
     p = Program(tools, folder).wait_ready()
     c = p.controls()
@@ -191,16 +202,20 @@ def kept_values():
     check(c["UpKeyCombo"].text not in ("", "Нет"), f"the key by its name: {c['UpKeyCombo'].text!r}")
     expect(c, "UpCtrlCheck", check=1)
     expect(c, "UpAltCheck", check=1)
+    expect(c, "DownKeyCombo", text="Код 7", sel=c["DownKeyCombo"].count - 1)
+    expect(c, "MuteKeyCombo", text="Без звука", sel=c["MuteKeyCombo"].count - 7)
     p.act("click", "OkButton")
     check(p.wait_exit() == 0, "exit code 0")
     check(p.ini_bytes() == stored.encode(ENC), f"an untouched OK: {p.ini_bytes()!r}")
     p = Program(tools, folder).wait_ready()
     p.act("select", "DeviceCombo", 0)
     p.act("select", "SkinCombo", 0)
+    p.act("select", "ClickCombo", 0)
     p.act("click", "OkButton")
     check(p.wait_exit() == 0, "exit code 0")
-    chosen = with_values(stored, Device="", Skin="Classic.vsk")
-    check(p.ini_bytes() == chosen.encode(ENC), f"the primary device and the first skin: {p.ini_bytes()!r}")
+    chosen = with_values(stored, Device="", Skin="Classic.vsk", Click="0")
+    check(p.ini_bytes() == chosen.encode(ENC),
+          f"the primary device, the first skin, no action: {p.ini_bytes()!r}")
 
 
 def discard(how):
@@ -359,6 +374,8 @@ def unwritable_file():
 
 
 MODIFIERS = ("Ctrl", "Alt", "Shift", "Win")
+# The last seven items of every key list: codes 173 to 179, by the program's names.
+MEDIA_KEYS = ["Без звука", "Тише", "Громче", "След. трек", "Пред. трек", "Стоп", "Пуск/пауза"]
 
 
 def choose_hotkey(p, group, mods, key):
@@ -431,6 +448,41 @@ def hotkey_repeated():
     values = well_formed(p.ini_bytes())
     check([values[k] for k in ("UpKey", "UpMod", "DownKey", "DownMod")] == ["70", "3", "70", "1"],
           f"saved {values}")
+
+
+def hotkey_types():
+    """A hotkey that takes a typing key away from every program is named before it is saved:
+    "A" alone, Shift with Space; F9 alone and Ctrl+A are not. Today's program saved them without
+    a word."""
+    folder = tools.folder("hotkey-types", ini=DEFAULT_FILE)
+    peer = Peer(tools, folder, os.path.join(folder, "VConfig.ini"))
+    p = Program(tools, folder).wait_ready()
+    space = next(k for k in p.items("MuteKeyCombo") if k.lower() in ("space", "пробел"))
+    choose_hotkey(p, "Up", (), "A")
+    choose_hotkey(p, "Down", (), "F9")
+    choose_hotkey(p, "Mute", ("Shift",), space)
+    p.act("click", "OkButton")
+    box = wait_until(p.box, 20, "the hotkey box")
+    typing = "без Ctrl, Alt или Win эта клавиша перестанет набираться во всех программах"
+    check(f"Увеличить громкость — A: {typing}" in box
+          and f"Выкл. / вкл. звук — Shift+{space}: {typing}" in box
+          and "Уменьшить громкость" not in box, f"box: {box!r}")
+    answer_box(p, "no")
+    p.wait_focus("UpKeyCombo")
+    check(p.ini_bytes() == DEFAULT_FILE.encode(ENC) and peer.notices() == 0, "No writes nothing")
+    p.act("click", "ApplyButton")
+    wait_until(p.box, 20, "the hotkey box again")
+    answer_box(p, "yes")
+    wait_until(lambda: peer.notices() == 1, 20, "Yes to save")
+    saved = with_values(DEFAULT_FILE, UpKey="65", UpMod="0", DownKey="120", DownMod="0",
+                        MuteKey="32", MuteMod="4", TabIndex="3")
+    check(p.ini_bytes() == saved.encode(ENC), f"saved as chosen: {p.ini_bytes()!r}")
+    # The tray program holds them now: the next save names neither, nor Ctrl+A.
+    choose_hotkey(p, "Down", ("Ctrl",), "A")
+    p.act("click", "OkButton")
+    check(p.wait_exit() == 0, "OK saves without a box")
+    check(p.ini_bytes() == with_values(saved, DownKey="65", DownMod="2").encode(ENC),
+          f"Ctrl+A saved: {p.ini_bytes()!r}")
 
 
 def english_code_page():
@@ -572,6 +624,7 @@ def main():
         ("a hotkey another program holds: box, No goes back, Yes saves", hotkey_taken),
         ("hotkeys the tray program holds need no box", hotkeys_the_tray_holds),
         ("a hotkey set twice is named in the box", hotkey_repeated),
+        ("a hotkey on a key that types is named in the box", hotkey_types),
         ("under the code page of an English Windows: the same texts, the same file",
          english_code_page),
         ("a screen reader names every list and the edit; the underlined letters work",

@@ -293,12 +293,13 @@ def registry_case(name, prepare):
 
 
 def task_manager_off():
-    """Task Manager switched the entry off: unticked, both values kept; ticking the box takes
-    the switch-off back. Today's program ticked the box."""
+    """Task Manager switched the entry off (first byte 7, one of its two "off" values):
+    unticked, both values kept; ticking the box takes the switch-off back. Today's program
+    ticked the box."""
     this_copy = winpath(os.path.join(tools.work, "reg-task-manager")) + "\\Vorduna.exe"
     registry_case("task-manager", lambda path: (tools.reg_set("REG_SZ", path), tools.wine(
         "reg", "add", APPROVED, "/v", "Vorduna.exe", "/t", "REG_BINARY", "/d",
-        "030000000102030405060708", "/f", check_rc=True)))()
+        "070000000102030405060708", "/f", check_rc=True)))()
     p = Program(tools, os.path.join(tools.work, "reg-task-manager")).wait_ready()
     p.act("check", "AutostartCheck", 1)
     p.act("click", "OkButton")

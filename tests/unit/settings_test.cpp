@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -174,6 +175,7 @@ TFileCalls gSystem;
 int gCalls, gFaultAt;
 DWORD gFault;
 bool gSwapOnly;  // only the calls that swap the files count
+bool gMoveFailsAfter;  // and the move that follows the failed swap fails too
 char gFaulted;   // the kind of call that failed: 'c'opy, 'w'rite, 'r'ead, 'f'lush, 'R'eplace,
                  // 'm'ove, 'd'elete
 
@@ -200,13 +202,19 @@ BOOL WINAPI FaultyReplace(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DW
                           LPVOID y) {
   if (!Faulted('R')) return gSystem.ReplaceFile(replaced, replacement, backup, flags, x, y);
   // With no backup name: 1176, the replaced file is gone; 1177, it is under another name.
-  if (gFault == ERROR_UNABLE_TO_MOVE_REPLACEMENT) DeleteFileA(replaced);
+  // "Not found": another program removed it between the copy and the swap.
+  if (gFault == ERROR_UNABLE_TO_MOVE_REPLACEMENT || gFault == ERROR_FILE_NOT_FOUND)
+    DeleteFileA(replaced);
   if (gFault == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
     MoveFileA(replaced, (std::string(replaced) + "~RF1a2b.TMP").c_str());
   SetLastError(gFault);
   return FALSE;
 }
 BOOL WINAPI FaultyMove(LPCSTR a, LPCSTR b, DWORD f) {
+  if (gMoveFailsAfter && gFaulted == 'R') {
+    SetLastError(ERROR_WRITE_FAULT);
+    return FALSE;
+  }
   return !Faulted('m') && gSystem.MoveFileEx(a, b, f);
 }
 BOOL WINAPI FaultyDelete(LPCSTR a) { return !Faulted('d') && gSystem.DeleteFile(a); }
@@ -216,17 +224,19 @@ BOOL WINAPI FaultyDelete(LPCSTR a) { return !Faulted('d') && gSystem.DeleteFile(
 TEST_F(Store, AFaultAtAnyStepOfTheSaveLeavesTheOldFileOrTheNewOne) {
   // The error; whether it comes from the swap alone (ReplaceFile's own outcomes) or from any
   // call in turn; and whether the save gets through when it comes once from the swap: a file
-  // held for a moment is tried again, and after 1176 and 1177 the copy is whole and goes into
-  // place.
+  // held for a moment is tried again, and after 1176, 1177 and a file gone the copy is whole
+  // and goes into place. Last, 1176 and then a move that fails: only the copy is left.
   const struct {
     DWORD error;
-    bool swapOnly, passesAtTheSwap;
-  } kFaults[] = {{ERROR_WRITE_FAULT, false, false},
-                 {ERROR_ACCESS_DENIED, false, true},
-                 {ERROR_SHARING_VIOLATION, true, true},
-                 {ERROR_UNABLE_TO_REMOVE_REPLACED, true, true},
-                 {ERROR_UNABLE_TO_MOVE_REPLACEMENT, true, true},
-                 {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true, true}};
+    bool swapOnly, passesAtTheSwap, moveFailsAfter;
+  } kFaults[] = {{ERROR_WRITE_FAULT, false, false, false},
+                 {ERROR_ACCESS_DENIED, false, true, false},
+                 {ERROR_SHARING_VIOLATION, true, true, false},
+                 {ERROR_UNABLE_TO_REMOVE_REPLACED, true, true, false},
+                 {ERROR_UNABLE_TO_MOVE_REPLACEMENT, true, true, false},
+                 {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true, true, false},
+                 {ERROR_FILE_NOT_FOUND, true, true, false},
+                 {ERROR_UNABLE_TO_MOVE_REPLACEMENT, true, false, true}};
   const std::string before = "[Tray]\r\nOwn=1\r\n[General]\r\nBalance=7\r\n", copy = path + ".new";
   TSettings wanted;
   wanted.Balance = 33;
@@ -242,6 +252,7 @@ TEST_F(Store, AFaultAtAnyStepOfTheSaveLeavesTheOldFileOrTheNewOne) {
         gCalls = 0;
         gFault = fault.error;
         gSwapOnly = fault.swapOnly;
+        gMoveFailsAfter = fault.moveFailsAfter;
         gFaulted = 0;
         FileCallsOverride = &faulty;
         TWriteResult result = WriteSettings(path, wanted);
@@ -251,6 +262,14 @@ TEST_F(Store, AFaultAtAnyStepOfTheSaveLeavesTheOldFileOrTheNewOne) {
         SCOPED_TRACE(testing::Message()
                      << (existing ? "a file" : "no file") << ", error " << fault.error
                      << " at call " << gFaultAt << " (" << gFaulted << ")");
+        if (fault.moveFailsAfter && gFaulted == 'R') {
+          EXPECT_NE(result.error, 0u);
+          EXPECT_FALSE(result.untouched) << "the old file is gone: never told it is unchanged";
+          WritePrivateProfileStringA(nullptr, nullptr, nullptr, copy.c_str());
+          EXPECT_EQ(Fields(ReadSettings(copy)), Fields(wanted)) << "the copy keeps the settings";
+          DeleteFileA(copy.c_str());
+          continue;
+        }
         std::string file = ReadFileBytes(path);
         bool old =
             existing ? file == before : GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
@@ -290,11 +309,20 @@ TEST(HotkeyText, EveryModifierMixAndAnExtendedKeyName) {
 }
 
 TEST_F(SettingsWindow, ShowsARecordAndCollectsItBack) {
+  // The skin that the file search finds first, named in lower case: its entry, not a missing
+  // file's.
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((TestFolder() + "Skins\\*.vsk").c_str(), &found);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  FindClose(search);
+  std::string firstSkin = found.cFileName;
+  for (char& ch : firstSkin) ch = static_cast<char>(tolower(static_cast<unsigned char>(ch)));
   Build(
-      "[View]\r\nSkin=night.vsk\r\n[HotKeys]\r\nUpKey=65\r\nUpMod=6\r\nDownKey=16\r\nDownMod=2\r\n"
+      "[View]\r\nSkin=" + firstSkin + "\r\n[HotKeys]\r\nUpKey=65\r\nUpMod=6\r\nDownKey=16\r\nDownMod=2\r\n"
       "MuteKey=0\r\nMuteMod=7\r\n[General]\r\nBalance=150\r\nSteps=3000\r\nDevice=USB Headset\r\n"
       "[Mouse]\r\nClick=7\r\n[Config]\r\nTabIndex=3\r\n");
-  EXPECT_EQ(GetCurIndex(r->SkinCombo), SkinIndex("Night.vsk")) << "file names ignore letter case";
+  EXPECT_EQ(GetCurIndex(r->SkinCombo), 0) << "file names ignore letter case";
+  EXPECT_EQ(ItemCount(r->SkinCombo), 2);
   ASSERT_FALSE(KeyCodeList.empty());
   ASSERT_NE(GetCurIndex(r->UpKeyCombo), 0);
   EXPECT_EQ(KeyCodeList[GetCurIndex(r->UpKeyCombo) - 1], 65);
@@ -318,27 +346,35 @@ TEST_F(SettingsWindow, ShowsARecordAndCollectsItBack) {
     EXPECT_EQ(GetPage(r->SettingsTabs, page)->fVisible, page == kHotkeysPage) << "page " << page;
   EXPECT_EQ(
       Fields(CollectSettings(r)),
-      "Device=USB Headset Balance=100 Steps=3000 Skin=night.vsk BalloonHint=0 Tray=1 Ctrl=0 Alt=0 "
-      "Shift=0 Click=7 DClick=2 MClick=3 Key=65+6 Key=16+2 Key=0+0 TabIndex=3 Autostart=0")
+      "Device=USB Headset Balance=100 Steps=3000 Skin=" + firstSkin +
+          " BalloonHint=0 Tray=1 Ctrl=0 Alt=0 Shift=0 Click=7 DClick=2 MClick=3 Key=65+6 Key=16+2 "
+          "Key=0+0 TabIndex=3 Autostart=0")
       << "what the lists lack is kept";
   SetChecked(r->MuteCtrlCheck, true);  // key "Нет": no modifiers
   SetCurIndex(r->DownKeyCombo, 3);
   SetChecked(r->DownWinCheck, true);
   SetText(r->StepCombo, "123abc");
   SetCurIndex(r->DeviceCombo, 0);
-  SetCurIndex(r->SkinCombo, 1 - SkinIndex("Night.vsk"));
+  SetCurIndex(r->SkinCombo, 1);
   TSettings collected = CollectSettings(r);
   EXPECT_EQ(collected.Hotkeys[2], (THotkey{0, 0}));
   EXPECT_EQ(collected.Hotkeys[1], (THotkey{KeyCodeList[2], kModCtrl | kModWin}));
   EXPECT_EQ(collected.Steps, 123);
   EXPECT_EQ(collected.Device, "") << "the primary device chosen";
-  EXPECT_EQ(collected.Skin, SkinList[1 - SkinIndex("Night.vsk")].FileName);
+  EXPECT_EQ(collected.Skin, SkinList[1].FileName);
   TearDown();
-  Build("[Config]\r\nTabIndex=-1\r\n[View]\r\nSkin=Dark.vsk\r\n[Mouse]\r\nClick=-1\r\n");
+  Build("[Config]\r\nTabIndex=-1\r\n[View]\r\nSkin=Dark.vsk\r\n[Mouse]\r\nClick=-1\r\n"
+        "[HotKeys]\r\nMuteKey=7\r\nMuteMod=1\r\n");
   EXPECT_EQ(GetCurIndex(r->SettingsTabs), kAboutPage)
       << "a page outside the five keeps the builder's";
   EXPECT_EQ(GetText(r->SkinCombo), "Dark.vsk (файл не найден)") << "a skin file that is gone";
+  EXPECT_EQ(GetText(r->MuteKeyCombo), "Код 7") << "a key that the layout names not";
+  // The last key of the list, Play/Pause.
+  SetCurIndex(r->UpKeyCombo, ItemCount(r->UpKeyCombo) - 1);
+  SetChecked(r->UpCtrlCheck, true);
   TSettings kept = CollectSettings(r);
+  EXPECT_EQ(kept.Hotkeys[0], (THotkey{VK_MEDIA_PLAY_PAUSE, kModCtrl}));
+  EXPECT_EQ(kept.Hotkeys[2], (THotkey{7, kModAlt}));
   EXPECT_EQ(kept.Skin, "Dark.vsk");
   EXPECT_EQ(kept.Click, 0) << "-1 is no action the tray program reads";
 }
@@ -621,16 +657,25 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
   EXPECT_FALSE(GetWindowLongA(r->SettingsForm->fHandle, GWL_STYLE) &
                (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   EXPECT_TRUE(r->OkButton->fStyle & BS_DEFPUSHBUTTON);
-  // The three key lists: "Нет", then every named key of 8-9, 13 and 20-145 in code order.
+  // The three key lists: "Нет", then every named key of 8-9, 13 and 20-145 in code order, then
+  // the volume and media keys 173 to 179 by the program's own names, whatever the layout says.
+  const char* media[] = {"Без звука",  "Тише", "Громче",    "След. трек",
+                         "Пред. трек", "Стоп", "Пуск/пауза"};
   ASSERT_GT(KeyCodeList.size(), 40u);
+  size_t named = KeyCodeList.size() - 7;
   for (TControl* keys : {r->UpKeyCombo, r->DownKeyCombo, r->MuteKeyCombo}) {
     ASSERT_EQ(ItemCount(keys), static_cast<int>(KeyCodeList.size()) + 1);
     EXPECT_EQ(GetItemText(keys, 0), "Нет");
     for (size_t i = 0; i < KeyCodeList.size(); ++i)
-      EXPECT_EQ(GetItemText(keys, static_cast<int>(i) + 1), ToProgramText(KeyName(KeyCodeList[i])));
+      EXPECT_EQ(GetItemText(keys, static_cast<int>(i) + 1),
+                i < named ? ToProgramText(KeyName(KeyCodeList[i])) : TText(media[i - named]));
   }
-  for (uint16_t code : KeyCodeList)
-    EXPECT_TRUE(code == 8 || code == 9 || code == 13 || (code >= 20 && code <= 145)) << code;
+  for (size_t i = 0; i < KeyCodeList.size(); ++i) {
+    uint16_t code = KeyCodeList[i];
+    EXPECT_TRUE(i < named ? code == 8 || code == 9 || code == 13 || (code >= 20 && code <= 145)
+                          : code == 173 + (i - named))
+        << code;
+  }
   EXPECT_EQ(ItemCount(r->ClickCombo), 5);
   EXPECT_EQ(ItemCount(r->SkinCombo), 2);
   int classic = SkinIndex("Classic.vsk");
