@@ -1,12 +1,5 @@
-# Cross build for 32-bit Windows with MinGW-w64 (the shipped program).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build for 32-bit Windows with GCC (MinGW-w64): the same sources as the shipped
+# program, from a second compiler.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(triple i686-w64-mingw32)
-find_program(CMAKE_CXX_COMPILER NAMES ${triple}-g++-posix ${triple}-g++ REQUIRED)
-find_program(CMAKE_C_COMPILER NAMES ${triple}-gcc-posix ${triple}-gcc REQUIRED)
-set(CMAKE_RC_COMPILER ${triple}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${triple})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-include(${CMAKE_CURRENT_LIST_DIR}/wine-emulator.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -4,11 +4,12 @@
 set -euo pipefail
 
 # clang-14, lld-14, llvm-14, libwine-dev and libc++-14-dev: the MSVC-mode build (clang-cl, lld-link,
-# llvm-dlltool, llvm-rc; Wine's Windows headers, libc++'s C++ headers).
+# llvm-dlltool, llvm-rc; Wine's Windows headers, libc++'s C++ headers). clang-format-14 and
+# clang-tidy-14 (binaries clang-format-14, clang-tidy-14): CTest's format and tidy entries.
 pkgs=(cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 g++-mingw-w64-x86-64-posix
       binutils-mingw-w64-x86-64 clang lld wine wine32:i386 wine64
       fonts-wine xvfb xdotool x11-utils x11-apps imagemagick locales pulseaudio googletest python3
-      clang-14 lld-14 llvm-14 libwine-dev libc++-14-dev)
+      clang-14 lld-14 llvm-14 libwine-dev libc++-14-dev clang-format-14 clang-tidy-14)
 
 missing=()
 for p in "${pkgs[@]}"; do
