@@ -3,7 +3,8 @@
 # Clang and lld (the shipped program) and with GCC, and the MSVC-mode program; runs every test
 # suite under Wine on the shipped 32-bit build, or on the 64-bit build of the same sources
 # where this host cannot start 32-bit Wine. Then, side by side, the unit, end-to-end and hostile
-# suites and the image check on GCC's program of the same word size.
+# suites and the image check on GCC's program of the same word size, and clang-tidy on the
+# shipped build's sources beside them.
 set -euo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
 scripts/deps.sh
@@ -30,14 +31,22 @@ echo "test: and, side by side, GCC's build (build/$VCONFIG_GCC_PRESET): unit, en
 # side by side; their reports follow one after the other.
 logs=build/test-logs
 mkdir -p "$logs"
-scripts/harness.sh "build/$VCONFIG_PRESET" ctest --preset "$VCONFIG_PRESET" "$@" >"$logs/clang.txt" 2>&1 &
+scripts/harness.sh "build/$VCONFIG_PRESET" ctest --preset "$VCONFIG_PRESET" -E '^tidy$' "$@" \
+  >"$logs/clang.txt" 2>&1 &
 shipped=$!
+# clang-tidy needs no Wine, only the processor, which the suites leave idle while they wait for
+# windows: it runs beside them.
+ctest --preset "$VCONFIG_PRESET" -R '^tidy$' "$@" >"$logs/tidy.txt" 2>&1 &
+tidy=$!
 scripts/harness.sh "build/$VCONFIG_GCC_PRESET" ctest --preset "$VCONFIG_GCC_PRESET" -L program "$@" \
   >"$logs/gcc.txt" 2>&1 &
 gcc=$!
 status=0
 wait "$shipped" || status=1
 wait "$gcc" || status=1
+wait "$tidy" || status=1
+echo "test: clang-tidy on the shipped build's sources:"
+cat "$logs/tidy.txt"
 echo "test: build/$VCONFIG_GCC_PRESET (GCC):"
 cat "$logs/gcc.txt"
 echo "test: build/$VCONFIG_PRESET (Clang, shipped):"

@@ -75,11 +75,12 @@ bool ConfirmHotkeys(TFormRecord* r, const TSettings& settings) {
     if (!chosen[i].code) continue;
     int same = 0;
     while (same < i && !(chosen[same] == chosen[i])) ++same;
+    bool told = IsHeld(chosen[i]);  // the tray program holds it: the user has been told before
     TText why;
     if (same < i) why = TXT_HotkeySameAsBefore + GroupTitle(groups[same]) + TXT_HotkeySameAsAfter;
-    else if (IsHeld(chosen[i])) continue;  // the user has been told before
-    else if (TakenElsewhere(r->SettingsForm->fHandle, chosen[i])) why = TXT_HotkeyTakenElsewhere;
-    else if (TakesATypingKey(chosen[i])) why = TXT_HotkeyTypes;
+    else if (!told && TakenElsewhere(r->SettingsForm->fHandle, chosen[i]))
+      why = TXT_HotkeyTakenElsewhere;
+    else if (!told && TakesATypingKey(chosen[i])) why = TXT_HotkeyTypes;
     else continue;
     conflicts += ProgramText(GroupTitle(groups[i]) + TXT_HotkeyDash) + HotkeyText(chosen[i]) +
                  ProgramText(": " + why + "\r\n");

@@ -46,7 +46,7 @@ constexpr uint32_t kSubdirectory = IMAGE_RESOURCE_DATA_IS_DIRECTORY;  // the off
 constexpr uint32_t kSkinStringMax = 254;
 constexpr DWORD kMaxSectionRead = 4u << 20;  // a skin's resources are a few kilobytes
 constexpr WORD kStringType = 6;              // RT_STRING, which winuser.h spells as a pointer
-constexpr uint32_t kStringsPerBlock = 16;    // a string table resource holds sixteen
+constexpr int kStringsPerBlock = 16;         // a string table resource holds sixteen
 
 uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 uint32_t U32(const uint8_t* p) {

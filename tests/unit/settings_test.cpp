@@ -174,10 +174,10 @@ namespace {
 TFileCalls gSystem;
 int gCalls, gFaultAt;
 DWORD gFault;
-bool gSwapOnly;  // only the calls that swap the files count
+bool gSwapOnly;        // only the calls that swap the files count
 bool gMoveFailsAfter;  // and the move that follows the failed swap fails too
-char gFaulted;   // the kind of call that failed: 'c'opy, 'w'rite, 'r'ead, 'f'lush, 'R'eplace,
-                 // 'm'ove, 'd'elete
+char gFaulted;         // the kind of call that failed: 'c'opy, 'w'rite, 'r'ead, 'f'lush, 'R'eplace,
+                       // 'm'ove, 'd'elete
 
 bool Faulted(char kind) {
   if (gSwapOnly && kind != 'R' && kind != 'm') return false;
@@ -317,10 +317,10 @@ TEST_F(SettingsWindow, ShowsARecordAndCollectsItBack) {
   FindClose(search);
   std::string firstSkin = found.cFileName;
   for (char& ch : firstSkin) ch = static_cast<char>(tolower(static_cast<unsigned char>(ch)));
-  Build(
-      "[View]\r\nSkin=" + firstSkin + "\r\n[HotKeys]\r\nUpKey=65\r\nUpMod=6\r\nDownKey=16\r\nDownMod=2\r\n"
-      "MuteKey=0\r\nMuteMod=7\r\n[General]\r\nBalance=150\r\nSteps=3000\r\nDevice=USB Headset\r\n"
-      "[Mouse]\r\nClick=7\r\n[Config]\r\nTabIndex=3\r\n");
+  Build("[View]\r\nSkin=" + firstSkin +
+        "\r\n[HotKeys]\r\nUpKey=65\r\nUpMod=6\r\nDownKey=16\r\nDownMod=2\r\n"
+        "MuteKey=0\r\nMuteMod=7\r\n[General]\r\nBalance=150\r\nSteps=3000\r\nDevice=USB Headset\r\n"
+        "[Mouse]\r\nClick=7\r\n[Config]\r\nTabIndex=3\r\n");
   EXPECT_EQ(GetCurIndex(r->SkinCombo), 0) << "file names ignore letter case";
   EXPECT_EQ(ItemCount(r->SkinCombo), 2);
   ASSERT_FALSE(KeyCodeList.empty());
@@ -363,8 +363,9 @@ TEST_F(SettingsWindow, ShowsARecordAndCollectsItBack) {
   EXPECT_EQ(collected.Device, "") << "the primary device chosen";
   EXPECT_EQ(collected.Skin, SkinList[1].FileName);
   TearDown();
-  Build("[Config]\r\nTabIndex=-1\r\n[View]\r\nSkin=Dark.vsk\r\n[Mouse]\r\nClick=-1\r\n"
-        "[HotKeys]\r\nMuteKey=7\r\nMuteMod=1\r\n");
+  Build(
+      "[Config]\r\nTabIndex=-1\r\n[View]\r\nSkin=Dark.vsk\r\n[Mouse]\r\nClick=-1\r\n"
+      "[HotKeys]\r\nMuteKey=7\r\nMuteMod=1\r\n");
   EXPECT_EQ(GetCurIndex(r->SettingsTabs), kAboutPage)
       << "a page outside the five keeps the builder's";
   EXPECT_EQ(GetText(r->SkinCombo), "Dark.vsk (файл не найден)") << "a skin file that is gone";

@@ -39,7 +39,7 @@ bool WriteRegString(HKEY key, const char* name, const TText& text) {
   if (!key) return false;
   return RegSetValueExA(key, name ? name : "", 0, REG_SZ,
                         reinterpret_cast<const BYTE*>(text.c_str()),
-                        static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+                        static_cast<DWORD>(text.size()) + 1) == ERROR_SUCCESS;
 }
 
 bool DeleteRegValue(HKEY key, const char* name) {
