@@ -9,20 +9,10 @@ Exit code 77 (CTest's "skipped") where clang-format 14 is missing.
 usage: check_format.py SOURCE_DIR
 """
 import os
-import re
-import shutil
 import subprocess
 import sys
 
-
-def find_clang_format():
-    for name in ('clang-format-14', 'clang-format'):
-        path = shutil.which(name)
-        if path:
-            out = subprocess.run([path, '--version'], capture_output=True, text=True).stdout
-            if re.search(r'version 14\.', out):
-                return path
-    return None
+import llvm14
 
 
 def sources(root):
@@ -38,7 +28,7 @@ def sources(root):
 
 def main():
     root = os.path.realpath(sys.argv[1])
-    clang_format = find_clang_format()
+    clang_format = llvm14.find('clang-format')
     if not clang_format:
         print('format: clang-format 14 is missing (Debian: clang-format-14; scripts/deps.sh '
               'installs it): not checked')

@@ -22,9 +22,10 @@ import os
 import re
 import resource
 import shlex
-import shutil
 import subprocess
 import sys
+
+import llvm14
 import time
 
 # The program's own folders; tests, the bench and GoogleTest are not checked.
@@ -35,13 +36,10 @@ DIAGNOSTIC = re.compile(r'^(.+?):(\d+):(\d+): (warning|error|note): (.*)$')
 
 
 def find_clang_tidy():
-    for name in ('clang-tidy-14', 'clang-tidy'):
-        path = shutil.which(name)
-        if path:
-            out = subprocess.run([path, '--version'], capture_output=True, text=True).stdout
-            if re.search(r'version 14\.', out):
-                return path
-    sys.exit('tidy: clang-tidy 14 is missing (Debian: clang-tidy-14; scripts/deps.sh installs it)')
+    path = llvm14.find('clang-tidy')
+    if not path:
+        sys.exit('tidy: clang-tidy 14 is missing (Debian: clang-tidy-14; scripts/deps.sh installs it)')
+    return path
 
 
 def object_of(args):
