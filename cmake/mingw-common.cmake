@@ -6,7 +6,4 @@ find_program(CMAKE_CXX_COMPILER NAMES ${triple}-g++-posix ${triple}-g++ REQUIRED
 find_program(CMAKE_C_COMPILER NAMES ${triple}-gcc-posix ${triple}-gcc REQUIRED)
 set(CMAKE_RC_COMPILER ${triple}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${triple})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-include(${CMAKE_CURRENT_LIST_DIR}/wine-emulator.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/cross-root.cmake)
