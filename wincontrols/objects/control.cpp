@@ -115,26 +115,22 @@ void SetVisibleExplicit(TControl* c, bool visible) {
   SetVisible(c, visible);
 }
 
-static void ApplyStyles(TControl* c) {
+// One of the window's two style words: stored, and applied where the window exists (the frame
+// is drawn anew).
+static void SetStyleWord(TControl* c, uint32_t& word, int index, uint32_t value) {
+  if (word == value) return;
+  word = value;
+  if (!c->fHandle) return;
+  SetWindowLongW(c->fHandle, index, static_cast<LONG>(value));
   SetWindowPos(c->fHandle, nullptr, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   Invalidate(c);
 }
 
-void SetStyle(TControl* c, uint32_t style) {
-  if (c->fStyle == style) return;
-  c->fStyle = style;
-  if (!c->fHandle) return;
-  SetWindowLongW(c->fHandle, GWL_STYLE, static_cast<LONG>(style));
-  ApplyStyles(c);
-}
+void SetStyle(TControl* c, uint32_t style) { SetStyleWord(c, c->fStyle, GWL_STYLE, style); }
 
 void SetExStyle(TControl* c, uint32_t exStyle) {
-  if (c->fExStyle == exStyle) return;
-  c->fExStyle = exStyle;
-  if (!c->fHandle) return;
-  SetWindowLongW(c->fHandle, GWL_EXSTYLE, static_cast<LONG>(exStyle));
-  ApplyStyles(c);
+  SetStyleWord(c, c->fExStyle, GWL_EXSTYLE, exStyle);
 }
 
 void SetControlIcon(TControl* c, HICON icon) {
