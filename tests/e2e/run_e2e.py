@@ -96,7 +96,7 @@ def round_trip():
     folder = tools.folder("round-trip")
     p = Program(tools, folder).wait_ready()
     devices = p.items("DeviceCombo")
-    tools.probe("close")
+    p.order("close")
     check(p.wait_exit() == 0, "exit code 0 after the look at the devices")
     check(len(devices) >= 2, f"the mixer lists devices: {devices}")
     device = devices[-1]
@@ -216,7 +216,7 @@ def discard(how):
             p.focus_x()
             p.keys("Escape")
         else:
-            tools.probe("sysclose")
+            p.order("sysclose")
         check(p.wait_exit() == 0, "exit code 0")
         check(p.ini_bytes() == before.encode(ENC), "the file is byte-identical")
         check(peer.notices() == 0, "no notice")
@@ -272,7 +272,7 @@ def second_copy():
     check(first.proc.poll() is None, "the first copy runs on")
     check(first.ini_bytes() is None, "nothing was written")
     first.controls()  # still answers
-    tools.probe("close")
+    first.order("close")
     check(first.wait_exit() == 0, "the first copy ends with code 0")
     check(first.ini_bytes() is None, "closing writes nothing")
 
@@ -322,7 +322,7 @@ def clicked_links():
     web, mail = lines()
     check(web.startswith("http://") and c["WebLinkLabel"].text in web, f"web link {web!r}")
     check(mail == f"mailto:{c['MailLinkLabel'].text}?subject=Vorduna", f"mail link {mail!r}")
-    tools.probe("close")
+    p.order("close")
     check(p.wait_exit() == 0, "exit code 0")
 
 
@@ -369,7 +369,7 @@ def choose_hotkey(p, group, mods, key):
 
 
 def answer_box(p, answer):
-    tools.probe("answer", answer)
+    p.order("answer", answer)
     wait_until(lambda: p.box() is None, 10, "the box to close")
 
 
@@ -446,7 +446,7 @@ def english_code_page():
     try:
         p = Program(tools, tools.folder("cp1251")).wait_ready()
         russian = texts(p)
-        tools.probe("close")
+        p.order("close")
         check(p.wait_exit() == 0, "exit code 0")
         check(russian["tabs"][0] == "Общие" and russian["CancelButton"][0] == "&Отмена",
               f"read as Russian under 1251: {russian['tabs']}")
