@@ -2,6 +2,8 @@
 through the X server (xdotool), reads and actions through the automation client (probe.exe),
 and the stand-in tray program (peer.exe). Shared by the end-to-end and hostile-input suites."""
 import contextlib
+import ctypes
+import ctypes.util
 import os
 import queue
 import shutil
@@ -86,6 +88,55 @@ def winpath(path):
     if not WINE:
         return os.path.abspath(path)
     return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+@contextlib.contextmanager
+def keys_on_keyboard(*keysyms):
+    """Puts keys the keyboard map lacks (Cyrillic letters on Xvfb's US map) on spare key codes
+    while the block runs. xdotool binds such a key itself only for the moment of its stroke and
+    takes it back at once; a program that reads the stroke later, as on a busy machine, finds
+    no symbol on that key code and the stroke does nothing. Bind before starting the program
+    that reads them."""
+    x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
+    x11.XGetKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_ubyte, ctypes.c_int,
+                                        ctypes.POINTER(ctypes.c_int)]
+    x11.XChangeKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                           ctypes.POINTER(ctypes.c_ulong), ctypes.c_int]
+    x11.XStringToKeysym.restype = ctypes.c_ulong
+    x11.XStringToKeysym.argtypes = [ctypes.c_char_p]
+    x11.XDisplayKeycodes.argtypes = [ctypes.c_void_p] + [ctypes.POINTER(ctypes.c_int)] * 2
+    x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    x11.XFree.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    check(display, "cannot open the X display")
+    low, high, per = ctypes.c_int(), ctypes.c_int(), ctypes.c_int()
+    x11.XDisplayKeycodes(display, ctypes.byref(low), ctypes.byref(high))
+    count = high.value - low.value + 1
+    table = x11.XGetKeyboardMapping(display, low.value, count, ctypes.byref(per))
+    # The lowest spare codes, as xdotool takes: Wine gives keys there a virtual key (bound to
+    # the highest codes, the strokes reached the program as nothing).
+    spare = [low.value + i for i in range(count)
+             if not any(table[i * per.value + j] for j in range(per.value))]
+    x11.XFree(table)
+    check(len(spare) >= len(keysyms), f"{len(spare)} spare key codes")
+    bound = []
+    try:
+        for code, name in zip(spare, keysyms):
+            sym = x11.XStringToKeysym(name.encode())
+            check(sym, f"no keysym {name}")
+            x11.XChangeKeyboardMapping(display, code, 1, (ctypes.c_ulong * 1)(sym), 1)
+            bound.append(code)
+        x11.XSync(display, 0)
+        yield
+    finally:
+        for code in bound:
+            x11.XChangeKeyboardMapping(display, code, 1, (ctypes.c_ulong * 1)(0), 1)
+        x11.XSync(display, 0)
+        x11.XCloseDisplay(display)
 
 
 class Control:
