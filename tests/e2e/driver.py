@@ -8,6 +8,7 @@ import os
 import queue
 import shutil
 import subprocess
+import tempfile
 import threading
 import time
 
@@ -166,8 +167,14 @@ class Tools:
         self._client = None
 
     def wine(self, *args, timeout=60, check_rc=False, env=None):
-        r = subprocess.run([*LAUNCH, *args], capture_output=True, timeout=timeout,
-                           stdin=subprocess.DEVNULL, env=env)
+        # Output through files: a pipe would stay open as long as a desktop process that the
+        # program started (see Program).
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            r = subprocess.run([*LAUNCH, *args], stdout=out, stderr=err, timeout=timeout,
+                               stdin=subprocess.DEVNULL, env=env)
+            out.seek(0)
+            err.seek(0)
+            r.stdout, r.stderr = out.read(), err.read()
         if check_rc and r.returncode != 0:
             raise Failure(f"{args[0]} {' '.join(args[1:2])} failed: {r.returncode}")
         return r
@@ -360,10 +367,19 @@ class Program:
         # Windows (1252).
         start = ["explorer", "/desktop=VConfig,800x600"] if desktop else []
         env = dict(os.environ, LANG=locale, LC_ALL=locale) if locale else None
+        # What Wine says goes to a file, not a pipe: the first Wine program to show a window
+        # starts the desktop process (explorer), which keeps its output handles, and a pipe
+        # would then reach its end only when the desktop closes.
+        self.said = tempfile.TemporaryFile()
         self.proc = _track(subprocess.Popen([*LAUNCH, *start, os.path.join(folder, "VConfig.exe")], cwd=folder,
                                      stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.PIPE, env=env))
+                                     stderr=self.said, env=env))
         self.stderr = b""
+
+    def wine_said(self):
+        """What Wine wrote to the program's error output so far."""
+        self.said.seek(0)
+        return self.said.read()
 
     @property
     def ini(self):
@@ -380,7 +396,7 @@ class Program:
         """Until the window is visible with its last control present."""
         def ready():
             if self.proc.poll() is not None and not self.desktop:
-                said = self.proc.stderr.read().decode("utf-8", "replace").strip()[-300:]
+                said = self.wine_said().decode("utf-8", "replace").strip()[-300:]
                 raise Failure(f"the program ended at start with code {self.proc.returncode}"
                               + (f"; Wine said: {said}" if said else ""))
             rc, out = self.tools.probe("dump")
@@ -510,7 +526,7 @@ class Program:
             code = self.proc.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             raise Failure(f"the program did not end within {timeout} s")
-        self.stderr = self.proc.stderr.read()
+        self.stderr = self.wine_said()
         check(b"Unhandled exception" not in self.stderr and b"backtrace" not in self.stderr,
               "Wine reported a crash")
         return code
