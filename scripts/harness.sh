@@ -35,9 +35,17 @@ else
   rm -f "$displayfile"
   Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$displayfile" </dev/null >/dev/null 2>&1 &
   xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+  # Xvfb says its display once it takes connections; a busy machine may take its time.
+  for _ in $(seq 600); do [ -s "$displayfile" ] && break; sleep 0.1; done
+  if [ ! -s "$displayfile" ]; then
+    echo "harness: Xvfb named no display within 60 s" >&2
+    exit 1
+  fi
   export DISPLAY=:$(head -n1 "$displayfile")
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  if ! xdpyinfo >/dev/null 2>&1; then
+    echo "harness: the display $DISPLAY does not answer" >&2
+    exit 1
+  fi
 fi
 
 pulseaudio --daemonize=yes --exit-idle-time=-1 -n --disallow-exit \

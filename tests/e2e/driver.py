@@ -2,9 +2,14 @@
 through the X server (xdotool), reads and actions through the automation client (probe.exe),
 and the stand-in tray program (peer.exe). Shared by the end-to-end and hostile-input suites."""
 import contextlib
+import ctypes
+import ctypes.util
 import os
+import queue
 import shutil
 import subprocess
+import tempfile
+import threading
 import time
 
 ENC = "cp1251"
@@ -68,14 +73,15 @@ def check(condition, what):
 
 
 def wait_until(predicate, timeout, what, step=0.1):
-    """Bounded polling: returns the first true value of predicate, or fails with what."""
+    """Bounded polling: returns the first true value of predicate, or fails with what (a text,
+    or a function that says what was seen last)."""
     end = time.monotonic() + timeout
     while True:
         value = predicate()
         if value:
             return value
         if time.monotonic() > end:
-            raise Failure("timed out waiting for " + what)
+            raise Failure("timed out waiting for " + (what() if callable(what) else what))
         time.sleep(step)
 
 
@@ -83,6 +89,55 @@ def winpath(path):
     if not WINE:
         return os.path.abspath(path)
     return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+@contextlib.contextmanager
+def keys_on_keyboard(*keysyms):
+    """Puts keys the keyboard map lacks (Cyrillic letters on Xvfb's US map) on spare key codes
+    while the block runs. xdotool binds such a key itself only for the moment of its stroke and
+    takes it back at once; a program that reads the stroke later, as on a busy machine, finds
+    no symbol on that key code and the stroke does nothing. Bind before starting the program
+    that reads them."""
+    x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
+    x11.XGetKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_ubyte, ctypes.c_int,
+                                        ctypes.POINTER(ctypes.c_int)]
+    x11.XChangeKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                           ctypes.POINTER(ctypes.c_ulong), ctypes.c_int]
+    x11.XStringToKeysym.restype = ctypes.c_ulong
+    x11.XStringToKeysym.argtypes = [ctypes.c_char_p]
+    x11.XDisplayKeycodes.argtypes = [ctypes.c_void_p] + [ctypes.POINTER(ctypes.c_int)] * 2
+    x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    x11.XFree.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    check(display, "cannot open the X display")
+    low, high, per = ctypes.c_int(), ctypes.c_int(), ctypes.c_int()
+    x11.XDisplayKeycodes(display, ctypes.byref(low), ctypes.byref(high))
+    count = high.value - low.value + 1
+    table = x11.XGetKeyboardMapping(display, low.value, count, ctypes.byref(per))
+    # The lowest spare codes, as xdotool takes: Wine gives keys there a virtual key (bound to
+    # the highest codes, the strokes reached the program as nothing).
+    spare = [low.value + i for i in range(count)
+             if not any(table[i * per.value + j] for j in range(per.value))]
+    x11.XFree(table)
+    check(len(spare) >= len(keysyms), f"{len(spare)} spare key codes")
+    bound = []
+    try:
+        for code, name in zip(spare, keysyms):
+            sym = x11.XStringToKeysym(name.encode())
+            check(sym, f"no keysym {name}")
+            x11.XChangeKeyboardMapping(display, code, 1, (ctypes.c_ulong * 1)(sym), 1)
+            bound.append(code)
+        x11.XSync(display, 0)
+        yield
+    finally:
+        for code in bound:
+            x11.XChangeKeyboardMapping(display, code, 1, (ctypes.c_ulong * 1)(0), 1)
+        x11.XSync(display, 0)
+        x11.XCloseDisplay(display)
 
 
 class Control:
@@ -108,18 +163,83 @@ class Tools:
         self.dist = os.path.abspath(dist_dir)
         self.work = os.path.abspath(work_dir)
         self.utf8 = False  # the automation client reads texts in UTF-16 and prints UTF-8
+        self.why = ""  # why the automation client's last command failed
+        self._client = None
 
     def wine(self, *args, timeout=60, check_rc=False, env=None):
-        r = subprocess.run([*LAUNCH, *args], capture_output=True, timeout=timeout,
-                           stdin=subprocess.DEVNULL, env=env)
+        # Output through files: a pipe would stay open as long as a desktop process that the
+        # program started (see Program).
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            r = subprocess.run([*LAUNCH, *args], stdout=out, stderr=err, timeout=timeout,
+                               stdin=subprocess.DEVNULL, env=env)
+            out.seek(0)
+            err.seek(0)
+            r.stdout, r.stderr = out.read(), err.read()
         if check_rc and r.returncode != 0:
             raise Failure(f"{args[0]} {' '.join(args[1:2])} failed: {r.returncode}")
         return r
 
-    def probe(self, *args):
-        env = dict(os.environ, PROBE_UTF8="1") if self.utf8 else None
-        r = self.wine(os.path.join(self.tools, "probe.exe"), *[str(a) for a in args], env=env)
-        return r.returncode, r.stdout.decode("utf-8" if self.utf8 else ENC, "replace")
+    def probe(self, *args, timeout=60):
+        """Asks the automation client: (its exit code, what it printed). One client serves the
+        whole suite (`probe serve`): a Wine process started for each question cost more than
+        half of the suite's time on a busy machine. A client that does not answer in time is
+        ended, and the next question starts another."""
+        if self._client is None or self._client.poll() is not None:
+            self._start_client()
+        if self._client_utf8 != self.utf8:
+            self._ask(["utf8", str(int(self.utf8))], timeout)
+            self._client_utf8 = self.utf8
+        rc, out, why = self._ask([str(a) for a in args], timeout)
+        self.why = why
+        return rc, out.decode("utf-8" if self.utf8 else ENC, "replace")
+
+    def _start_client(self):
+        self.close()
+        self._client = subprocess.Popen(
+            [*LAUNCH, os.path.join(self.tools, "probe.exe"), "serve"], stdin=subprocess.PIPE,
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self._client_utf8 = False
+        self._answers = queue.Queue()
+        threading.Thread(target=self._read_client, args=(self._client.stdout, self._answers),
+                         daemon=True).start()
+
+    @staticmethod
+    def _read_client(stream, answers):
+        for line in iter(stream.readline, b""):
+            answers.put(line)
+        answers.put(None)
+
+    def _ask(self, args, timeout):
+        """One command to the client; (exit code, output, why it failed)."""
+        try:
+            self._client.stdin.write("\t".join(args).encode(ENC, "replace") + b"\n")
+            self._client.stdin.flush()
+        except OSError:
+            self.close()
+            raise Failure(f"the automation client ended before probe {' '.join(args[:2])}")
+        out = b""
+        end = time.monotonic() + timeout
+        while True:
+            try:
+                line = self._answers.get(timeout=max(0.0, end - time.monotonic()))
+            except queue.Empty:
+                self.close()
+                raise Failure(f"probe {' '.join(args[:2])} gave no answer within {timeout} s")
+            if line is None:
+                self.close()
+                raise Failure(f"the automation client ended during probe {' '.join(args[:2])}")
+            if line.startswith(b"\x04"):
+                code, _, why = line[1:].rstrip(b"\r\n").partition(b"\t")
+                return int(code), out, why.decode(ENC, "replace")
+            out += line
+
+    def close(self):
+        """Ends the automation client, if one runs."""
+        client, self._client = self._client, None
+        if client is not None:
+            if client.poll() is None:
+                client.kill()
+            client.wait()
 
     def folder(self, name, ini=None, skins=True, exe=True):
         """A program folder of its own: the executable, the sample skins, a settings file."""
@@ -247,10 +367,19 @@ class Program:
         # Windows (1252).
         start = ["explorer", "/desktop=VConfig,800x600"] if desktop else []
         env = dict(os.environ, LANG=locale, LC_ALL=locale) if locale else None
+        # What Wine says goes to a file, not a pipe: the first Wine program to show a window
+        # starts the desktop process (explorer), which keeps its output handles, and a pipe
+        # would then reach its end only when the desktop closes.
+        self.said = tempfile.TemporaryFile()
         self.proc = _track(subprocess.Popen([*LAUNCH, *start, os.path.join(folder, "VConfig.exe")], cwd=folder,
                                      stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.PIPE, env=env))
+                                     stderr=self.said, env=env))
         self.stderr = b""
+
+    def wine_said(self):
+        """What Wine wrote to the program's error output so far."""
+        self.said.seek(0)
+        return self.said.read()
 
     @property
     def ini(self):
@@ -267,7 +396,7 @@ class Program:
         """Until the window is visible with its last control present."""
         def ready():
             if self.proc.poll() is not None and not self.desktop:
-                said = self.proc.stderr.read().decode("utf-8", "replace").strip()[-300:]
+                said = self.wine_said().decode("utf-8", "replace").strip()[-300:]
                 raise Failure(f"the program ended at start with code {self.proc.returncode}"
                               + (f"; Wine said: {said}" if said else ""))
             rc, out = self.tools.probe("dump")
@@ -277,7 +406,7 @@ class Program:
 
     def controls(self):
         rc, out = self.tools.probe("dump")
-        check(rc == 0, "the settings window is gone")
+        check(rc == 0, f"probe dump: {self.tools.why}{self._state()}")
         result = {}
         for line in out.splitlines():
             fields = line.split("\t")
@@ -287,10 +416,29 @@ class Program:
 
     def act(self, command, name, *args):
         rc, _ = self.tools.probe(command, ID[name], *args)
-        check(rc == 0, f"probe {command} {name} failed")
+        check(rc == 0, f"probe {command} {name}: {self.tools.why}{self._state()}")
+
+    def order(self, command, *args):
+        """A command to the window itself (close, sysclose, page, answer), checked."""
+        rc, out = self.tools.probe(command, *args)
+        check(rc == 0, f"probe {command}: {self.tools.why}{self._state()}")
+        return out
+
+    def _state(self):
+        """Whether the program still runs, for a failure's message."""
+        code = self.proc.poll()
+        return "" if code is None or self.desktop else f" (the program ended with code {code})"
+
+    def handles(self):
+        """The program's kernel handles, GDI and USER objects, as the automation client counts
+        them."""
+        out = self.order("handles")
+        fields = out.split()
+        check(len(fields) == 3 and all(f.isdigit() for f in fields), f"probe handles: {out!r}")
+        return [int(f) for f in fields]
 
     def page(self, index):
-        self.tools.probe("page", index)
+        self.order("page", index)
         wait_until(lambda: self.controls()["SettingsTabs"].sel == index, 10, f"page {index}")
 
     def focused(self):
@@ -299,13 +447,13 @@ class Program:
 
     def items(self, name):
         rc, out = self.tools.probe("items", ID[name])
+        check(rc == 0, f"probe items {name}: {self.tools.why}{self._state()}")
         return out.splitlines()
 
     def unlike(self, picture):
         """How many pixels of the window, as the screen shows it now (a bare Xvfb draws no
         frame), differ from a picture of it."""
-        rc, rect = self.tools.probe("window")
-        x0, y0, x1, y1 = [int(v) for v in rect.split(",")]
+        x0, y0, x1, y1 = [int(v) for v in self.order("window").split(",")]
         xwd = subprocess.run(["xwd", "-root", "-silent"], capture_output=True, check=True).stdout
         shot = os.path.join(self.tools.work, "window.png")
         subprocess.run(["convert", "xwd:-", "-crop", f"{x1 - x0}x{y1 - y0}+{x0}+{y0}", "+repage", shot],
@@ -318,17 +466,22 @@ class Program:
         waits for it to close; the box's text, as `box` gives it."""
         self.act("click", button)
         box = wait_until(self.box, 20, "the message box")
-        self.tools.probe("answer")
+        self.order("answer")
         wait_until(lambda: self.box() is None, 10, "the box to close")
         return box
 
     def tabs(self):
-        rc, out = self.tools.probe("tabs")
-        return out.splitlines()
+        return self.order("tabs").splitlines()
 
     def box(self):
+        """The text of the program's message box, or None while it shows none."""
         rc, out = self.tools.probe("box")
-        return out if rc == 0 else None
+        if rc == 0:
+            return out
+        # A window that is gone shows none either (Yes in a box may end the program).
+        check(self.tools.why in ("no message box", "no settings window"),
+              f"probe box: {self.tools.why}")
+        return None
 
     def x_window(self):
         name = "Wine desktop" if self.desktop else "Vorduna: "
@@ -357,8 +510,9 @@ class Program:
 
     def wait_focus(self, name, timeout=10):
         """Until the control of that name has the keyboard focus."""
-        wait_until(lambda: self.focused() == name, timeout,
-                   f"the focus on {name} (it is on {self.focused()})")
+        seen = []
+        wait_until(lambda: seen.append(self.focused()) or seen[-1] == name, timeout,
+                   lambda: f"the focus on {name} (it is on {seen[-1]})")
 
     def wait_text(self, name, text, timeout=10):
         wait_until(lambda: self.controls()[name].text == text, timeout, f"{name} to show {text!r}")
@@ -372,7 +526,7 @@ class Program:
             code = self.proc.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             raise Failure(f"the program did not end within {timeout} s")
-        self.stderr = self.proc.stderr.read()
+        self.stderr = self.wine_said()
         check(b"Unhandled exception" not in self.stderr and b"backtrace" not in self.stderr,
               "Wine reported a crash")
         return code
@@ -447,8 +601,11 @@ def run_suite(tools, cases, only):
     """Runs the cases whose names contain one of only (all without), leaves the prefix's Run
     value as it found none, and returns the exit code."""
     suite = Suite()
-    for name, case in cases:
-        if not only or any(o in name for o in only):
-            suite.run(name, case)
-    tools.reg_delete()
+    try:
+        for name, case in cases:
+            if not only or any(o in name for o in only):
+                suite.run(name, case)
+        tools.reg_delete()
+    finally:
+        tools.close()
     return suite.finish()

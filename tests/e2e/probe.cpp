@@ -19,6 +19,11 @@
 //   probe close                WM_CLOSE to the settings window
 //   probe sysclose             what the window's close button sends (SC_CLOSE)
 //   probe tabs                 the texts of the tab control's tabs, one per line
+//   probe serve                reads commands from its input, one a line, the arguments
+//                              separated by tabs; after each one's output a line of its own:
+//                              "\x04", the exit code, a tab and why it failed, if it did.
+//                              "utf8 0|1" switches how texts are read. Starting a Wine process
+//                              costs more than most questions: a suite keeps one open.
 // Texts are read with the ANSI messages and printed in this process's code page; with
 // PROBE_UTF8 set in the environment they are read with the wide ones and printed in UTF-8,
 // whatever the code page of either program.
@@ -192,30 +197,37 @@ long KernelHandles(DWORD pid) {
   return n;
 }
 
-}  // namespace
+// Why the last command failed, for the one who asked.
+std::string gWhy;
 
-int main(int argc, char** argv) {
-  if (argc < 2) return 2;
-  gUtf8 = GetEnvironmentVariableA("PROBE_UTF8", nullptr, 0) > 0;
-  std::string cmd = argv[1];
+int Fail(int code, const std::string& why) {
+  gWhy = why;
+  return code;
+}
+
+// One command; argv[0] is its name.
+int Command(int argc, char** argv) {
+  if (argc < 1) return Fail(2, "no command");
+  std::string cmd = argv[0];
   HWND form = FindForm();
-  if (!form) {
-    fprintf(stderr, "probe: no settings window\n");
-    return 1;
-  }
+  if (!form) return Fail(1, "no settings window");
   if (cmd == "dump") {
     EnumChildWindows(form, DumpOne, 0);
     return 0;
   }
-  if (cmd == "close") return PostMessageA(form, WM_CLOSE, 0, 0) ? 0 : 1;
-  if (cmd == "sysclose") return PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
+  if (cmd == "close") return PostMessageA(form, WM_CLOSE, 0, 0) ? 0 : Fail(1, "PostMessage failed");
+  if (cmd == "sysclose")
+    return PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : Fail(1, "PostMessage failed");
   if (cmd == "handles") {
     DWORD pid = 0;
     GetWindowThreadProcessId(form, &pid);
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
-    if (!process) return 1;
+    if (!process) return Fail(1, "OpenProcess failed: " + std::to_string(GetLastError()));
     long handles = KernelHandles(pid);
-    if (handles < 0) return 1;
+    if (handles < 0) {
+      CloseHandle(process);
+      return Fail(1, "the system handle table could not be read");
+    }
     printf("%ld %lu %lu\n", handles, GetGuiResources(process, GR_GDIOBJECTS),
            GetGuiResources(process, GR_USEROBJECTS));
     CloseHandle(process);
@@ -231,7 +243,7 @@ int main(int argc, char** argv) {
     DWORD thread = GetWindowThreadProcessId(form, nullptr);
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(thread, &info)) return 1;
+    if (!GetGUIThreadInfo(thread, &info)) return Fail(1, "GetGUIThreadInfo failed");
     HWND focus = info.hwndFocus;
     char cls[64] = "";
     if (focus) GetClassNameA(GetParent(focus), cls, sizeof cls);
@@ -241,9 +253,9 @@ int main(int argc, char** argv) {
   }
   if (cmd == "box" || cmd == "answer") {
     HWND box = FindBox(form);
-    if (!box) return 1;
+    if (!box) return Fail(1, "no message box");
     if (cmd == "answer") {
-      WPARAM button = argc < 3 ? IDOK : strcmp(argv[2], "yes") == 0 ? IDYES : IDNO;
+      WPARAM button = argc < 2 ? IDOK : strcmp(argv[1], "yes") == 0 ? IDYES : IDNO;
       PostMessageA(box, WM_COMMAND, button, 0);
       return 0;
     }
@@ -264,7 +276,7 @@ int main(int argc, char** argv) {
     printf("owner=%s\n", owner == form ? "form" : "other");
     return 0;
   }
-  if ((cmd == "page" && argc == 3) || cmd == "tabs") {
+  if ((cmd == "page" && argc == 2) || cmd == "tabs") {
     HWND tabs = nullptr;
     EnumChildWindows(
         form,
@@ -275,7 +287,7 @@ int main(int argc, char** argv) {
           return !IsTab(cls);
         },
         reinterpret_cast<LPARAM>(&tabs));
-    if (!tabs) return 1;
+    if (!tabs) return Fail(1, "no tab control");
     if (cmd == "tabs") {
       int n = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
       for (int i = 0; i < n; ++i) printf("%s\n", TabText(tabs, i).c_str());
@@ -283,38 +295,73 @@ int main(int argc, char** argv) {
     }
     // Moving the focus of a tab control without buttons selects the tab, with the
     // TCN_SELCHANGING and TCN_SELCHANGE notifications of a click.
-    SendMessageA(tabs, TCM_SETCURFOCUS, atoi(argv[2]), 0);
+    SendMessageA(tabs, TCM_SETCURFOCUS, atoi(argv[1]), 0);
     return 0;
   }
-  if (argc < 3) return 2;
-  HWND w = FindControl(form, static_cast<int>(strtol(argv[2], nullptr, 0)));
-  if (!w) {
-    fprintf(stderr, "probe: no control %s\n", argv[2]);
-    return 1;
-  }
+  if (argc < 2) return Fail(2, "no control named");
+  HWND w = FindControl(form, static_cast<int>(strtol(argv[1], nullptr, 0)));
+  if (!w) return Fail(1, std::string("no control ") + argv[1]);
   if (cmd == "items") {
     int n = static_cast<int>(SendMessageA(w, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < n; ++i) printf("%s\n", ItemText(w, i).c_str());
     return 0;
   }
-  if (cmd == "click") return PostMessageA(w, BM_CLICK, 0, 0) ? 0 : 1;
-  if (cmd == "clicks" && argc == 4) {
-    for (int i = atoi(argv[3]); i > 0; --i) SendMessageA(w, BM_CLICK, 0, 0);
+  if (cmd == "click") return PostMessageA(w, BM_CLICK, 0, 0) ? 0 : Fail(1, "PostMessage failed");
+  if (cmd == "clicks" && argc == 3) {
+    for (int i = atoi(argv[2]); i > 0; --i) SendMessageA(w, BM_CLICK, 0, 0);
     return 0;
   }
-  if (cmd == "settext" && argc == 4) {
-    SendMessageA(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]));
+  if (cmd == "settext" && argc == 3) {
+    SendMessageA(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[2]));
     return 0;
   }
-  if (cmd == "select" && argc == 4) {
-    SendMessageA(w, CB_SETCURSEL, atoi(argv[3]), 0);
+  if (cmd == "select" && argc == 3) {
+    SendMessageA(w, CB_SETCURSEL, atoi(argv[2]), 0);
     SendMessageA(GetParent(w), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(w), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(w));
     return 0;
   }
-  if (cmd == "check" && argc == 4) {
-    SendMessageA(w, BM_SETCHECK, atoi(argv[3]) ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (cmd == "check" && argc == 3) {
+    SendMessageA(w, BM_SETCHECK, atoi(argv[2]) ? BST_CHECKED : BST_UNCHECKED, 0);
     return 0;
   }
-  return 2;
+  return Fail(2, "unknown command or arguments: " + cmd);
+}
+
+// Commands from the input, one a line, each answered by its output and a line "\x04CODE\tWHY".
+int Serve() {
+  char line[8192];
+  while (fgets(line, sizeof line, stdin)) {
+    line[strcspn(line, "\r\n")] = '\0';
+    char* args[16];
+    int n = 0;
+    for (char* p = line; n < 16;) {
+      args[n++] = p;
+      p = strchr(p, '\t');
+      if (!p) break;
+      *p++ = '\0';
+    }
+    gWhy.clear();
+    int code;
+    if (!strcmp(args[0], "utf8") && n == 2) {
+      gUtf8 = atoi(args[1]) != 0;
+      code = 0;
+    } else {
+      code = Command(n, args);
+    }
+    printf("\x04%d\t%s\n", code, gWhy.c_str());
+    fflush(stdout);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  gUtf8 = GetEnvironmentVariableA("PROBE_UTF8", nullptr, 0) > 0;
+  if (!strcmp(argv[1], "serve")) return Serve();
+  int code = Command(argc - 1, argv + 1);
+  if (code) fprintf(stderr, "probe: %s\n", gWhy.c_str());
+  return code;
 }

@@ -340,10 +340,10 @@ def hundred_applies():
     peer = Peer(tools, folder, os.path.join(folder, "VConfig.ini"))
     p = Program(tools, folder).wait_ready()
     p.act("clicks", "ApplyButton", 1)
-    before = [int(v) for v in tools.probe("handles")[1].split()]
+    before = p.handles()
     p.act("clicks", "ApplyButton", 99)
     wait_until(lambda: peer.notices() == 100, 30, "100 notices")
-    after = [int(v) for v in tools.probe("handles")[1].split()]
+    after = p.handles()
     check(before[0] > 0, "the handle table counts the program's handles")
     check(after[0] <= before[0] + 2, f"kernel handles {before[0]} -> {after[0]}")
     check(after[1] <= before[1] + 2 and after[2] <= before[2] + 2, f"GUI objects {before} -> {after}")
@@ -358,8 +358,8 @@ def start_close_cycles():
     counts = []
     for _ in range(20):
         p = Program(tools, folder).wait_ready()
-        counts.append(int(tools.probe("handles")[1].split()[0]))
-        tools.probe("close")
+        counts.append(p.handles()[0])
+        p.order("close")
         check(p.wait_exit() == 0, "exit code 0")
     check(min(counts) > 0 and max(counts) - min(counts) <= 2, f"handle counts at start {counts}")
     print(f"     kernel handles at each of 20 starts: {min(counts)}..{max(counts)}")
