@@ -9,24 +9,18 @@ one; the few the program has beyond the library (its entry point, say) get the p
 flags. The files run in parallel, and a finding in a header that many sources include is
 shown once.
 
-usage: check_tidy.py SOURCE_DIR BUILD_DIR WORK_DIR [-j N] [--measure]
-
---measure also times the compiler's syntax check of the same sources with the same number of
-jobs, first, and prints both times and their ratio: on a shared machine the ratio stays while
-the times follow the load.
+usage: check_tidy.py SOURCE_DIR BUILD_DIR WORK_DIR [-j N]
 """
 import argparse
 import concurrent.futures
 import json
 import os
 import re
-import resource
 import shlex
 import subprocess
 import sys
 
 import llvm14
-import time
 
 # The program's own folders; tests, the bench and GoogleTest are not checked.
 OWN = ('app', 'settings', 'ui', 'wincontrols', 'runtime')
@@ -103,7 +97,6 @@ def main():
     ap.add_argument('build_dir')
     ap.add_argument('work_dir')
     ap.add_argument('-j', type=int, default=os.cpu_count() or 2)
-    ap.add_argument('--measure', action='store_true')
     a = ap.parse_args()
     source_dir = os.path.realpath(a.source_dir)
     tidy = find_clang_tidy()
@@ -119,27 +112,8 @@ def main():
             [tidy, '--quiet', '-p', a.work_dir, '--header-filter=' + header_filter,
              entry['file']], capture_output=True, text=True, cwd=source_dir)
 
-    def syntax(entry):
-        args = entry['arguments']
-        o = args.index('-o')
-        args = args[:o] + args[o + 2:]
-        args[args.index('-c')] = '-fsyntax-only'
-        return subprocess.run(args, cwd=entry['directory'], capture_output=True).returncode
-
-    def timed(what):
-        cpu = resource.getrusage(resource.RUSAGE_CHILDREN)
-        start = time.monotonic()
-        with concurrent.futures.ThreadPoolExecutor(a.j) as pool:
-            results = list(pool.map(what, entries))
-        after = resource.getrusage(resource.RUSAGE_CHILDREN)
-        return results, time.monotonic() - start, (after.ru_utime - cpu.ru_utime +
-                                                   after.ru_stime - cpu.ru_stime)
-
-    if a.measure:
-        codes, base_wall, base_cpu = timed(syntax)
-        if any(codes):
-            sys.exit('tidy: the compiler rejects a source; build the preset clang32 again')
-    results, wall, cpu = timed(run)
+    with concurrent.futures.ThreadPoolExecutor(a.j) as pool:
+        results = list(pool.map(run, entries))
     findings, failed = {}, []
     for file, done in results:
         parsed = parse(done.stdout + done.stderr, source_dir)
@@ -151,12 +125,7 @@ def main():
         print(f'tidy: clang-tidy failed on {os.path.relpath(file, source_dir)}:\n{output}')
     for key in sorted(findings):
         print(findings[key])
-    print(f'tidy: {len(entries)} sources in {wall:.0f} s ({cpu:.0f} s of processor time) with '
-          f'{a.j} jobs, {len(findings)} findings')
-    if a.measure:
-        print(f'tidy: the syntax check of the same sources: {base_wall:.0f} s ({base_cpu:.0f} s '
-              f'of processor time); clang-tidy takes {wall / base_wall:.2f} times as long '
-              f'({cpu / base_cpu:.2f} times the processor time)')
+    print(f'tidy: {len(entries)} sources, {len(findings)} findings')
     return 1 if findings or failed else 0
 
 
