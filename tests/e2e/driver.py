@@ -181,7 +181,7 @@ class Tools:
 
     def probe(self, *args, timeout=60):
         """Asks the automation client: (its exit code, what it printed). One client serves the
-        whole suite (`probe serve`): a Wine process started for each question cost more than
+        whole suite: a Wine process started for each question cost more than
         half of the suite's time on a busy machine. A client that does not answer in time is
         ended, and the next question starts another."""
         if self._client is None or self._client.poll() is not None:
@@ -196,7 +196,7 @@ class Tools:
     def _start_client(self):
         self.close()
         self._client = subprocess.Popen(
-            [*LAUNCH, os.path.join(self.tools, "probe.exe"), "serve"], stdin=subprocess.PIPE,
+            [*LAUNCH, os.path.join(self.tools, "probe.exe")], stdin=subprocess.PIPE,
             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self._client_utf8 = False
         self._answers = queue.Queue()

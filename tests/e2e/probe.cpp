@@ -2,32 +2,31 @@
 // tool would (class "obj_Form", caption), reads its controls by identifier and acts on them
 // with the messages such a tool sends.
 //
-//   probe dump                 one line per control: id, class, visible, enabled, check,
-//                              selection, item count, screen rectangle, text, selected item
-//   probe window               the settings window's screen rectangle
-//   probe items ID             the items of a combo box, one per line
-//   probe click ID             posts BM_CLICK to a button
-//   probe clicks ID N          sends BM_CLICK N times, each after the last one's handler ended
-//   probe handles              the program's kernel handles, GDI and USER objects
-//   probe settext ID TEXT      WM_SETTEXT (a combo box passes it to its edit)
-//   probe select ID INDEX      CB_SETCURSEL plus the CBN_SELCHANGE a user's choice sends
-//   probe check ID 0|1         BM_SETCHECK
-//   probe page INDEX           selects a tab with its notifications, as a click does
-//   probe focus                the identifier of the control with the keyboard focus
-//   probe box                  the title and text of a message box of the program, if shown
-//   probe answer [yes|no]      presses OK, or Yes or No, in that message box
-//   probe close                WM_CLOSE to the settings window
-//   probe sysclose             what the window's close button sends (SC_CLOSE)
-//   probe tabs                 the texts of the tab control's tabs, one per line
-//   probe serve                reads commands from its input, one a line, the arguments
-//                              separated by tabs; after each one's output a line of its own:
-//                              "\x04", the exit code, a tab and why it failed, if it did.
-//                              "utf8 0|1" switches how texts are read. Starting a Wine process
-//                              costs more than most questions: a suite keeps one open.
-// Texts are read with the ANSI messages and printed in this process's code page; with
-// PROBE_UTF8 set in the environment they are read with the wide ones and printed in UTF-8,
-// whatever the code page of either program.
-// Exit code 0 on success, 1 when the window or control is missing, 2 on bad arguments.
+// It reads commands from its input, one a line with the arguments separated by tabs, and
+// answers each with its output and then a line of its own: "\x04", the exit code (0 done,
+// 1 window, box or control missing, 2 bad arguments), a tab and why it failed. One client
+// serves a whole suite: a Wine process started for each question costs more than most answers.
+//
+//   dump                 one line per control: id, class, visible, enabled, check,
+//                        selection, item count, screen rectangle, text, selected item
+//   window               the settings window's screen rectangle
+//   items ID             the items of a combo box, one per line
+//   click ID             posts BM_CLICK to a button
+//   clicks ID N          sends BM_CLICK N times, each after the last one's handler ended
+//   handles              the program's kernel handles, GDI and USER objects
+//   settext ID TEXT      WM_SETTEXT (a combo box passes it to its edit)
+//   select ID INDEX      CB_SETCURSEL plus the CBN_SELCHANGE a user's choice sends
+//   check ID 0|1         BM_SETCHECK
+//   page INDEX           selects a tab with its notifications, as a click does
+//   focus                the identifier of the control with the keyboard focus
+//   box                  the title and text of a message box of the program, if shown
+//   answer [yes|no]      presses OK, or Yes or No, in that message box
+//   close                WM_CLOSE to the settings window
+//   sysclose             what the window's close button sends (SC_CLOSE)
+//   tabs                 the texts of the tab control's tabs, one per line
+//   utf8 0|1             texts read with the ANSI messages and printed in this process's code
+//                        page (0, the start), or read with the wide ones and printed in UTF-8,
+//                        whatever the code page of either program (1)
 #include <windows.h>
 #include <commctrl.h>
 
@@ -357,11 +356,4 @@ int Serve() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc < 2) return 2;
-  gUtf8 = GetEnvironmentVariableA("PROBE_UTF8", nullptr, 0) > 0;
-  if (!strcmp(argv[1], "serve")) return Serve();
-  int code = Command(argc - 1, argv + 1);
-  if (code) fprintf(stderr, "probe: %s\n", gWhy.c_str());
-  return code;
-}
+int main() { return Serve(); }
