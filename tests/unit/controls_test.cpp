@@ -121,34 +121,6 @@ TEST(Ops, TextCheckAndEnabled) {
   EXPECT_EQ(GetItemText(combo, 0), upper);
 }
 
-TEST(Constructors, StylesAndIdentifiers) {
-  TScopedForm f;
-  TControl* edit = NewEdit(f.form, 0);
-  EXPECT_EQ(edit->fStyle & (ES_AUTOHSCROLL | ES_AUTOVSCROLL),
-            static_cast<uint32_t>(ES_AUTOHSCROLL | ES_AUTOVSCROLL));
-  EXPECT_EQ(edit->fStyle & (WS_HSCROLL | WS_VSCROLL | WS_BORDER | ES_MULTILINE), 0u);
-  EXPECT_TRUE(edit->fExStyle & WS_EX_CLIENTEDGE);
-  EXPECT_TRUE(NewEdit(f.form, eoDigits)->fStyle & ES_NUMBER);
-  EXPECT_EQ(NewComboBox(f.form, 0)->fStyle & 3, static_cast<uint32_t>(CBS_DROPDOWN));
-  EXPECT_EQ(NewComboBox(f.form, coDropDownList)->fStyle & 3,
-            static_cast<uint32_t>(CBS_DROPDOWNLIST));
-  TControl* tabs = NewTabControl(f.form, "a\0");
-  EXPECT_TRUE(tabs->fStyle & TCS_FOCUSNEVER);
-  EXPECT_FALSE(tabs->fExStyle & WS_EX_CLIENTEDGE);
-  for (TControl* c : {NewLabel(f.form, "l"), NewButton(f.form, "b"), NewCheckBox(f.form, "c"),
-                      NewGroupBox(f.form, "g"), NewPanel(f.form)}) {
-    EXPECT_FALSE(c->fExStyle & WS_EX_CLIENTEDGE);
-    EXPECT_EQ(c->fStyle & (WS_CLIPSIBLINGS | WS_CLIPCHILDREN),
-              static_cast<uint32_t>(WS_CLIPSIBLINGS | WS_CLIPCHILDREN));
-  }
-  TControl* a = NewButton(f.form, "a");
-  TControl* b = NewButton(f.form, "b");
-  EXPECT_EQ(b->fCtlId, a->fCtlId + 1);
-  EXPECT_GE(a->fCtlId, 0x8000);
-  EXPECT_EQ(b->fTabOrder, a->fTabOrder + 1);
-  EXPECT_EQ(f.form->fFocusedControl, edit) << "the first tab stop is focused first";
-}
-
 TEST(TabPages, SelectingShowsOnePageAndFiresOnce) {
   TScopedForm f;
   TControl* tabs = NewTabControl(f.form, "one\0two\0three\0");
