@@ -10,6 +10,7 @@
 #include "../wincontrols/dispatch/dispatch.h"
 #include "../wincontrols/dispatch/globals.h"
 #include "../wincontrols/gdi/gditool.h"
+#include "../wincontrols/gdi/palette.h"
 #include "about.h"
 #include "formrecord.h"
 #include "spin.h"
@@ -25,25 +26,7 @@ constexpr int kDefault = 0;  // the constructor's default
 constexpr uint32_t kListCombo = coDropDownList | coNoIntegralHeight;
 constexpr uint32_t kEditCombo = coNoIntegralHeight;
 constexpr char kVersionText[] = TXT_Version " " VCONFIG_VERSION_TEXT;
-constexpr COLORREF kLinkColor = 0xFF0000;                     // pure blue
 constexpr COLORREF kClrWindow = kSystemColor | COLOR_WINDOW;  // the lists' and the field's
-
-// Pure blue, or in a high-contrast scheme the scheme's own colour for links (blue on black is
-// hard to read).
-COLORREF LinkColor() {
-  HIGHCONTRASTW scheme = {sizeof scheme, 0, nullptr};
-  bool high = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof scheme, &scheme, 0) &&
-              (scheme.dwFlags & HCF_HIGHCONTRASTON);
-  return high ? kSystemColor | COLOR_HOTLIGHT : kLinkColor;
-}
-
-// A scheme switched while the window is open.
-bool SchemeChangeHandler(TControl*, TMsg& msg, LRESULT&) {
-  if (msg.message == WM_SYSCOLORCHANGE || msg.message == WM_SETTINGCHANGE)
-    for (TControl* link : {FormRecord->MailLinkLabel, FormRecord->WebLinkLabel})
-      SetToolColor(GetFont(link), LinkColor());
-  return false;
-}
 
 // Position, size, then the window (SetUnicodeFormat creates it).
 TControl* Place(TControl* c, int left, int top, int width, int height) {
@@ -86,7 +69,7 @@ TControl* Button(TControl* parent, const char* text, int left) {
 
 TControl* Link(TControl* parent, const char* text, int left, int top) {
   TControl* c = Label(parent, text, left, top);
-  SetToolColor(GetFont(c), LinkColor());
+  SetToolColor(GetFont(c), kClrLink);
   SetControlCursor(c, LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
   return c;
 }
@@ -224,8 +207,6 @@ void BuildSettingsWindow(TFormRecord*& record, TControl* parent, void (*prepare)
   SetHeight(r->BalanceSpin, 19);
   SetWidth(r->BalanceEdit, 32);
   SetWidth(r->BalanceSpin, 16);
-
-  AttachProc(form, SchemeChangeHandler);
 
   SetCurIndex(r->SettingsTabs, kAboutPage);
   BringToFront(GetPage(r->SettingsTabs, kAboutPage));

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "../wincontrols/controls/constructors.h"
+#include "../wincontrols/controls/darkpaint.h"
 #include "../wincontrols/controls/operations.h"
 #include "../wincontrols/dispatch/dispatch.h"
 
@@ -12,7 +13,9 @@ TControl* NewSpin(TControl* parent) {
   InitCommonControlsOnce(ICC_UPDOWN_CLASS);
   constexpr uint32_t kStyle =
       WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ALIGNRIGHT;
-  return NewCommonControl(parent, UPDOWN_CLASSA, kStyle, nullptr, false);
+  TControl* c = NewCommonControl(parent, UPDOWN_CLASSA, kStyle, nullptr, false);
+  AttachProc(c, DarkPainter);
+  return c;
 }
 
 void SpinSetBuddy(TControl* spin, HWND buddy) {

@@ -1,6 +1,7 @@
 """Drives the real VConfig.exe under Wine from outside: folders of its own, keys and clicks
 through the X server (xdotool), reads and actions through the automation client (probe.exe),
 and the stand-in tray program (peer.exe). Shared by the end-to-end and hostile-input suites."""
+import collections
 import contextlib
 import ctypes
 import ctypes.util
@@ -17,6 +18,7 @@ ENC = "cp1251"
 WINE = None if os.name == "nt" else os.environ.get("WINE", "wine")
 LAUNCH = [WINE] if WINE else []
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+PERSONALIZE_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize"
 
 # The controls in creation order from DeviceGroup on; identifiers follow from 0x8000 in that
 # order, after the tab control and its five pages.
@@ -280,6 +282,20 @@ class Tools:
         self.wine("reg", "delete", RUN_KEY, "/v", "Vorduna.exe", "/f")
 
     @contextlib.contextmanager
+    def color_mode(self, dark):
+        """The apps' colour mode of Windows 10 and later (AppsUseLightTheme) for the programs
+        started meanwhile; the block gets a function that sets it again (0 dark, 1 light). As a
+        prefix has none, the value goes afterwards."""
+        def mode(light):
+            self.wine("reg", "add", PERSONALIZE_KEY, "/v", "AppsUseLightTheme", "/t", "REG_DWORD",
+                      "/d", str(light), "/f", check_rc=True)
+        mode(0 if dark else 1)
+        try:
+            yield mode
+        finally:
+            self.wine("reg", "delete", PERSONALIZE_KEY, "/v", "AppsUseLightTheme", "/f")
+
+    @contextlib.contextmanager
     def screen_dpi(self, dpi):
         """The screen's DPI for the programs started meanwhile (Wine reads LogPixels as a
         process starts); what the prefix had comes back afterwards."""
@@ -450,16 +466,40 @@ class Program:
         check(rc == 0, f"probe items {name}: {self.tools.why}{self._state()}")
         return out.splitlines()
 
-    def unlike(self, picture):
-        """How many pixels of the window, as the screen shows it now (a bare Xvfb draws no
-        frame), differ from a picture of it."""
+    def shot(self):
+        """The window as the screen shows it now (a bare Xvfb draws no frame): a picture of it
+        in the work folder, and its screen rectangle."""
         x0, y0, x1, y1 = [int(v) for v in self.order("window").split(",")]
         xwd = subprocess.run(["xwd", "-root", "-silent"], capture_output=True, check=True).stdout
         shot = os.path.join(self.tools.work, "window.png")
         subprocess.run(["convert", "xwd:-", "-crop", f"{x1 - x0}x{y1 - y0}+{x0}+{y0}", "+repage", shot],
                        input=xwd, check=True)
-        r = subprocess.run(["compare", "-metric", "AE", shot, picture, "null:"], capture_output=True, text=True)
+        return shot, (x0, y0, x1, y1)
+
+    def unlike(self, picture):
+        """How many pixels of the window differ from a picture of it."""
+        r = subprocess.run(["compare", "-metric", "AE", self.shot()[0], picture, "null:"],
+                           capture_output=True, text=True)
         return int(float(r.stderr.split()[0])) if r.stderr.split() and r.returncode in (0, 1) else -1
+
+    def list_picture(self):
+        """A picture of the open drop-down list, taken from its own X window (the screen's
+        picture shows such a window black), and its rectangle in the picture."""
+        tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout
+        lists = [line.split() for line in tree.splitlines()
+                 if '"vconfig.exe"' in line.lower() and "1x1+" not in line and "Vorduna" not in line]
+        check(len(lists) == 1, f"one open list: {lists}")
+        w, h = [int(v) for v in lists[0][-2].split("+")[0].split("x")]
+        picture = os.path.join(self.tools.work, "list.png")
+        xwd = subprocess.run(["xwd", "-id", lists[0][0], "-silent"], capture_output=True, check=True).stdout
+        subprocess.run(["convert", "xwd:-", picture], input=xwd, check=True)
+        return picture, (0, 0, w, h)
+
+    def dark_faults(self):
+        """Every visible control of the window, measured on the screen as dark_faults says."""
+        shot, window = self.shot()
+        return [f"{name}: {fault}" for name, c in self.controls().items() if c.visible
+                for fault in dark_faults(shot, [a - b for a, b in zip(c.rect, window[:2] * 2)])]
 
     def failure_box(self, button):
         """Clicks the button, waits for the box that says the save failed, presses its OK and
@@ -530,6 +570,41 @@ class Program:
         check(b"Unhandled exception" not in self.stderr and b"backtrace" not in self.stderr,
               "Wine reported a crash")
         return code
+
+
+def luminance(rgb):
+    """Relative luminance, as WCAG 2.x defines it."""
+    lin = [v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4 for v in (c / 255 for c in rgb)]
+    return 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2]
+
+
+def contrast(a, b):
+    high, low = sorted((luminance(a), luminance(b)), reverse=True)
+    return (high + 0.05) / (low + 0.05)
+
+
+def dark_faults(picture, rect):
+    """A rectangle of a picture against the dark look's two numbers. A colour that fills a
+    square of 4 x 4 pixels somewhere is a ground (a face, a field, a box, a chosen item): its
+    relative luminance must be at most 0.05. Any other colour that covers 0.5 % of the
+    rectangle is text or a mark (strokes, lines, ticks and arrows are thinner than that):
+    against the rectangle's commonest colour it must reach 4.5:1. What breaks either, named."""
+    x0, y0, x1, y1 = rect
+    w, h = x1 - x0, y1 - y0
+    raw = subprocess.run(["convert", picture, "-crop", f"{w}x{h}+{x0}+{y0}", "+repage", "rgb:-"],
+                         capture_output=True, check=True).stdout
+    px = [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
+    counts = collections.Counter(px)
+    grounds = set()
+    for y in range(h - 3):
+        for x in range(w - 3):
+            c = px[y * w + x]
+            if c not in grounds and all(px[(y + j) * w + x + i] == c for j in range(4) for i in range(4)):
+                grounds.add(c)
+    common = counts.most_common(1)[0][0] if counts else None
+    return ([f"ground {c} of luminance {luminance(c):.3f}" for c in grounds if luminance(c) > 0.05]
+            + [f"{c} on {common}: {contrast(c, common):.2f}:1" for c, n in counts.items()
+               if c not in grounds and n >= 0.005 * len(px) and contrast(c, common) < 4.5])
 
 
 def parse_ini(data):

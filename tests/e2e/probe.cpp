@@ -24,6 +24,12 @@
 //   close                WM_CLOSE to the settings window
 //   sysclose             what the window's close button sends (SC_CLOSE)
 //   tabs                 the texts of the tab control's tabs, one per line
+//   setting AREA         WM_SETTINGCHANGE to every top-level window, with AREA as Windows
+//                        names what changed ("ImmersiveColorSet": the apps' colour mode)
+//   watch MS             for MS milliseconds, every window of the program's class that shows
+//                        besides the settings window shown at the start, one line each
+//   cover 1|0            a window of this client's own in front of every other, or none
+//   front                1 when the settings window is the foreground window, else 0
 //   utf8 0|1             texts read with the ANSI messages and printed in this process's code
 //                        page (0, the start), or read with the wide ones and printed in UTF-8,
 //                        whatever the code page of either program (1)
@@ -208,6 +214,44 @@ int Fail(int code, const std::string& why) {
 int Command(int argc, char** argv) {
   if (argc < 1) return Fail(2, "no command");
   std::string cmd = argv[0];
+  if (cmd == "watch" && argc == 2) {
+    struct Watch {
+      HWND shown, seen[16];
+      int count;
+    } w = {FindForm(), {}, 0};
+    for (DWORD end = GetTickCount() + atoi(argv[1]); GetTickCount() < end; Sleep(5))
+      EnumWindows(
+          [](HWND h, LPARAM p) CALLBACK -> BOOL {
+            auto* w = reinterpret_cast<Watch*>(p);
+            char cls[16] = "";
+            GetClassNameA(h, cls, sizeof cls);
+            bool known = h == w->shown;
+            for (int i = 0; i < w->count; ++i) known = known || w->seen[i] == h;
+            if (!known && IsWindowVisible(h) && !strcmp(cls, "obj_Form") && w->count < 16)
+              w->seen[w->count++] = h;
+            return TRUE;
+          },
+          reinterpret_cast<LPARAM>(&w));
+    for (int i = 0; i < w.count; ++i) printf("%p\n", static_cast<void*>(w.seen[i]));
+    return 0;
+  }
+  if (cmd == "cover" && argc == 2) {
+    static HWND cover;
+    if (cover) DestroyWindow(cover);
+    cover = nullptr;
+    if (!atoi(argv[1])) return 0;
+    cover = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "cover", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200,
+                            nullptr, nullptr, nullptr, nullptr);
+    return cover && SetForegroundWindow(cover) ? 0 : Fail(1, "no window in front");
+  }
+  if (cmd == "setting" && argc == 2) {
+    wchar_t area[64] = L"";
+    MultiByteToWideChar(CP_ACP, 0, argv[1], -1, area, 64);
+    DWORD_PTR answer;
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area),
+                        SMTO_ABORTIFHUNG, 5000, &answer);
+    return 0;
+  }
   HWND form = FindForm();
   if (!form) return Fail(1, "no settings window");
   if (cmd == "dump") {
@@ -230,6 +274,10 @@ int Command(int argc, char** argv) {
     printf("%ld %lu %lu\n", handles, GetGuiResources(process, GR_GDIOBJECTS),
            GetGuiResources(process, GR_USEROBJECTS));
     CloseHandle(process);
+    return 0;
+  }
+  if (cmd == "front") {
+    printf("%d\n", GetForegroundWindow() == form);
     return 0;
   }
   if (cmd == "window") {

@@ -6,10 +6,11 @@ import argparse
 import os
 import shutil
 import sys
+import time
 import zipfile
 
 from driver import (run_suite, DEFAULT_FILE, ENC, NAME, Holder, Peer, Program, Tools, check,
-                    keys_on_keyboard, wait_until, well_formed, winpath)
+                    dark_faults, keys_on_keyboard, wait_until, well_formed, winpath)
 
 tools = None
 
@@ -527,25 +528,42 @@ NAMED = {"DeviceCombo": "Устройство для управления", "Bal
 REFERENCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "reference")
 
 
-def screen_reader():
-    """What a screen reader reads (MSAA, as NVDA and JAWS ask), the underlined letters, and
-    pages drawn pixel for pixel as before the names came (reference/, made by the program of
-    that time). Today's program named the hotkey lists "Нет", and Alt+П did nothing."""
+def screen_reader(dark):
+    """What a screen reader reads (MSAA, as NVDA and JAWS ask) and the underlined letters, in
+    either colour mode. Light, the pages are drawn pixel for pixel as before the names came
+    (reference/, made by the program of that time); dark, every control of every page and an
+    open list read light on dark (driver.dark_faults). Today's program named the hotkey lists
+    "Нет", and Alt+П did nothing; dark, its tab strip, buttons, check boxes and group captions
+    stayed light or dark on dark."""
     # The two Cyrillic letters on keys of their own before the program reads the keyboard map.
-    with keys_on_keyboard("Cyrillic_pe", "Cyrillic_o"):
-        read_and_press()
+    def scenario():
+        with keys_on_keyboard("Cyrillic_pe", "Cyrillic_o"), tools.color_mode(dark):
+            read_and_press(dark)
+    return scenario
 
 
-def read_and_press():
+def read_and_press(dark):
     folder = tools.folder("screen-reader")
     peer = Peer(tools, folder, os.path.join(folder, "VConfig.ini"))
     p = Program(tools, folder).wait_ready()
-    for page in range(5):
+    for page in range(len(PAGE_OF)):
         p.page(page)
         picture = os.path.join(REFERENCE, f"page-{page}.png")
-        differ = []
-        wait_until(lambda: differ.append(p.unlike(picture)) or differ[-1] == 0, 20,
-                   lambda: f"page {page} drawn as before (pixels that differ: {differ})")
+        seen = []
+        if dark:
+            wait_until(lambda: not seen.append(p.dark_faults()) and not seen[-1], 20,
+                       lambda: f"page {page} light on dark: {seen[-1][:4]}")
+        else:
+            wait_until(lambda: seen.append(p.unlike(picture)) or seen[-1] == 0, 20,
+                       lambda: f"page {page} drawn as before (pixels that differ: {seen})")
+    if dark:
+        p.page(2)
+        p.focus_x()
+        p.click_at(*p.controls()["ClickCombo"].centre())
+        time.sleep(1)  # drawn
+        faults = dark_faults(*p.list_picture())
+        check(not faults, f"the open list: {faults[:4]}")
+        p.keys("Escape")
     r = tools.wine(os.path.join(tools.tools, "msaa.exe"))
     check(r.returncode == 0, f"msaa.exe: exit code {r.returncode}, {r.stderr.decode('utf-8', 'replace')}")
     out = r.stdout.decode("utf-8")
@@ -638,7 +656,9 @@ def main():
         ("under the code page of an English Windows: the same texts, the same file",
          english_code_page),
         ("a screen reader names every list and the edit; the underlined letters work",
-         screen_reader),
+         screen_reader(False)),
+        ("dark: every page and an open list light on dark; names and letters as in light",
+         screen_reader(True)),
     ]
     if args.archive:
         scenarios.append(("the release archive, unpacked into a folder with spaces and Cyrillic "

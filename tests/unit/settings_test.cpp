@@ -24,6 +24,7 @@
 #include "wincontrols/controls/tabpages.h"
 #include "wincontrols/dispatch/dispatch.h"
 #include "wincontrols/dispatch/globals.h"
+#include "wincontrols/gdi/color.h"
 #include "wincontrols/gdi/drawcontext.h"
 #include "wincontrols/gdi/gditool.h"
 #include "wincontrols/storage/filecalls.h"
@@ -241,8 +242,8 @@ TEST_F(Store, AFaultAtAnyStepOfTheSaveLeavesTheOldFileOrTheNewOne) {
   TSettings wanted;
   wanted.Balance = 33;
   gSystem = FileCalls();
-  const TFileCalls faulty = {FaultyCopy,    FaultyWrite, FaultyRead,  FaultyFlush,
-                             FaultyReplace, FaultyMove,  FaultyDelete};
+  const TFileCalls faulty = {FaultyCopy,    FaultyWrite, FaultyRead,   FaultyFlush,
+                             FaultyReplace, FaultyMove,  FaultyDelete, nullptr};
   int runs = 0;
   for (bool existing : {true, false}) {
     for (const auto& fault : kFaults) {
@@ -648,8 +649,8 @@ TEST_F(SettingsWindow, EveryControlAsTheTableSays) {
   EXPECT_EQ(GetItemText(r->DeviceCombo, 0), "Первичное устройство");
   EXPECT_EQ(ItemCount(r->DeviceCombo), static_cast<int>(MixerDeviceCount()) + 1);
   EXPECT_EQ(GetFontStyle(GetFont(r->TitleLabel)) & kFontBold, kFontBold);
-  EXPECT_EQ(r->WebLinkLabel->fTextColor, 0xFF0000u);
-  EXPECT_EQ(r->MailLinkLabel->fTextColor, 0xFF0000u);
+  for (TControl* link : {r->WebLinkLabel, r->MailLinkLabel})
+    EXPECT_EQ(ColorToRGB(link->fTextColor), RGB(0, 0, 255)) << "pure blue";
   RECT client;
   GetClientRect(r->SettingsForm->fHandle, &client);
   EXPECT_EQ(client.right, AtDpi(352, dpi));

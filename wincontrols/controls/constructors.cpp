@@ -7,7 +7,10 @@
 
 #include "../dispatch/dispatch.h"
 #include "../dispatch/globals.h"
+#include "../gdi/palette.h"
+#include "colormode.h"
 #include "combobox.h"
+#include "darkpaint.h"
 #include "dpi.h"
 #include "geometry.h"
 #include "navigation.h"
@@ -71,6 +74,7 @@ TControl* ChildConstruct(TControl* parent, const char* baseClass, uint32_t style
 }
 
 TControl* NewForm(TControl* parent, const char* caption) {
+  ReadColorMode();
   TControl* c = NewControl(parent, "Form", true);
   c->fClassStyle |= CS_DBLCLKS;
   AttachProc(c, FormFocusHandler);
@@ -79,6 +83,7 @@ TControl* NewForm(TControl* parent, const char* caption) {
   // at it is this floor's work: the window floor calls it through its hook.
   DpiChangeHook = ChangeDpi;
   AttachProc(c, BackgroundEraser);
+  AttachProc(c, ColorModeHandler);
   SetText(c, caption ? caption : "");
   c->fIsFormKind = true;
   return c;
@@ -90,6 +95,7 @@ TControl* NewButton(TControl* parent, const char* caption) {
   SetSize(c, 64, 22);
   SetText(c, caption ? caption : "");
   AttachProc(c, DoubleClickHandler);
+  AttachProc(c, DarkPainter);
   return c;
 }
 
@@ -129,6 +135,7 @@ TControl* NewGroupBox(TControl* parent, const char* caption) {
   c->fMarginBottom = c->fMarginLeft = c->fMarginRight = Scaled(c, 2);
   c->fTabStop = false;
   AttachProc(c, BackgroundEraser);
+  AttachProc(c, DarkPainter);
   return c;
 }
 
@@ -150,6 +157,7 @@ TControl* NewComboBox(TControl* parent, uint32_t options) {
   SetSize(c, 100, 22);
   c->fFocusKeys = (options & coDropDownList) ? (kFocusTab | kFocusLeftRight) : kFocusTab;
   AttachProc(c, ComboHandler);
+  AttachProc(c, DarkPainter);
   return c;
 }
 

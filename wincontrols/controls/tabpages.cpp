@@ -8,6 +8,7 @@
 #include "../objects/widetext.h"
 #include "align.h"
 #include "constructors.h"
+#include "darkpaint.h"
 #include "geometry.h"
 #include "navigation.h"
 #include "operations.h"
@@ -104,6 +105,7 @@ TControl* NewTabControl(TControl* parent, const char* texts) {
   TControl* c = NewCommonControl(parent, WC_TABCONTROLA, kTabStyle, &TabKind, true);
   c->fExStyle &= ~WS_EX_CLIENTEDGE;
   AttachProc(c, PageHandler);
+  AttachProc(c, DarkPainter);
   SetSize(c, 100, 100);
   for (int i = 0; *texts; ++i, texts += lstrlenA(texts) + 1) InsertPage(c, i, texts);
   c->fFocusKeys = kFocusTab | kFocusUpDown;

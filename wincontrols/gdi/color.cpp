@@ -2,9 +2,10 @@
 #include "color.h"
 
 #include "../objects/control.h"
+#include "palette.h"
 
 COLORREF ColorToRGB(COLORREF color) {
-  return (color & kSystemColor) ? GetSysColor(static_cast<int>(color & ~kSystemColor)) : color;
+  return (color & kSystemColor) ? SystemColor(static_cast<int>(color & ~kSystemColor)) : color;
 }
 
 HBRUSH GetBackgroundBrush(TControl* c) {
