@@ -4,6 +4,7 @@
 
 #include "../runtime/benchmarks.h"
 #include "../runtime/runtime_error.h"
+#include "../settings/elevatedsave.h"
 #include "../settings/settings.h"
 #include "../ui/catalogues.h"
 #include "../ui/formrecord.h"
@@ -28,11 +29,23 @@ void ReportUnreachableFolder() {
 // having written nothing, instead of waiting for ever with no window to close.
 void EndOnRefusedWindow(TControl*) { RuntimeError(kErrOtherFatal); }
 
+// The path that follows the elevated save's switch in the one argument of an elevated copy
+// ("/elevated-save:C:\...\vcf1A.tmp", quoted as a whole); empty in a copy the user started.
+TWideText TransferArgument() {
+  const wchar_t* p = GetCommandLineW();
+  wchar_t end = *p == L'"' ? *p++ : L' ';  // past the program's own name
+  while (*p && *p++ != end) {
+  }
+  while (*p == L' ') ++p;
+  if (*p == L'"') ++p;
+  for (const wchar_t* s = kElevatedSaveSwitch; *s; ++s, ++p)
+    if (*p != *s) return TWideText();
+  const wchar_t* path = p;
+  while (*p && *p != L'"') ++p;
+  return TWideText(path, static_cast<size_t>(p - path));
+}
+
 void StartupPreparation(TFormRecord* r) {
-  // Created once and tested by its result: two copies started together cannot both be first.
-  // The handle stays open for the life of the process.
-  HANDLE mutex = CreateMutexA(nullptr, FALSE, kMutexName);
-  if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) PostQuitMessage(0);
   LoadConfigMessage = RegisterWindowMessageA("WM_LOADCONFIG");
   AddAllKeys(r);
   BenchMark("keys");
@@ -48,6 +61,9 @@ void StartupPreparation(TFormRecord* r) {
   THotkey held[kHotkeyCount];
   ShowSettings(r, settings, held);
   HoldHotkeys(held);
+  // A folder that only administrators may write: OK and Apply carry the shield.
+  TText path = SettingsFilePath();
+  if (AdministratorWouldHelp(path, TryWriting(path))) RequireAdministrator(r);
   BenchMark("settings");
 }
 
@@ -59,6 +75,19 @@ void BuildSettingsWindow(TFormRecord*& record, TControl* parent) {
 
 int RunProgram() {
   InstallRuntimeErrorHandlers();
+  // A copy started by another one to save where only administrators may write: no window, no
+  // box, no mutex; its exit code tells the other copy how it went.
+  TWideText transfer = TransferArgument();
+  if (!transfer.empty()) return static_cast<int>(SaveTransferredSettings(transfer));
+  // Created once and tested by its result: two copies started together cannot both be first.
+  // The handle stays open for the life of the process. A second copy shows no window: it
+  // brings the first one's forward, where the focus goes back to its control, and ends.
+  HANDLE mutex = CreateMutexA(nullptr, FALSE, kMutexName);
+  if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (HWND running = FindWindowW(L"obj_Form", ProgramText(kWindowCaption).c_str()))
+      SetForegroundWindow(running);
+    return 0;
+  }
   // The window floor cannot know that this program is nothing without its window.
   WindowRefusedHook = EndOnRefusedWindow;
   BuildSettingsWindow(FormRecord, nullptr);

@@ -55,6 +55,25 @@ TSettings ReadSettings(const TText& path) {
   return settings;
 }
 
+DWORD ReadTransfer(const TText& path, TSettings& settings) {
+  HANDLE f =
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return GetLastError();
+  LARGE_INTEGER size;
+  bool small = GetFileSizeEx(f, &size) && size.QuadPart <= kMaxTransferSize;
+  CloseHandle(f);
+  if (!small) return ERROR_FILE_TOO_LARGE;
+  TIniFile* ini = NewIniFile(path);
+  Exchange(ini, settings);
+  // Every key there, and as this program writes it: anything else is no file of the user's
+  // copy.
+  ini->Writing = ini->Verifying = true;
+  Exchange(ini, settings);
+  DWORD error = ini->WriteFailures ? ERROR_INVALID_DATA : 0;
+  Release(ini);
+  return error;
+}
+
 TWriteResult WriteSettings(const TText& path, const TSettings& settings) {
   TWriteResult result = {0, true};
   TText file = StartReplacement(path, result.error);

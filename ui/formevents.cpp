@@ -1,7 +1,9 @@
 // What the settings window does when the user works with it.
 #include <windows.h>
+#include <commctrl.h>
 
 #include "../runtime/library.h"
+#include "../settings/elevatedsave.h"
 #include "../settings/settings.h"
 #include "../wincontrols/controls/messagebox.h"
 #include "../wincontrols/controls/operations.h"
@@ -42,14 +44,40 @@ TWideText FileFailureReason(const TWriteResult& written) {
   return written.untouched ? why + ProgramText(TXT_SaveFileUntouched) : why;
 }
 
+TWideText FileFailure(const TWriteResult& file) {
+  return ProgramText(TXT_SaveFileFailed) + SystemText(SettingsFilePath()) + ProgramText("\r\n") +
+         FileFailureReason(file);
+}
+
 void ReportSaveFailure(TFormRecord* r, const TWriteResult* file, bool autostartFailed) {
   TWideText text;
-  if (file)
-    text = ProgramText(TXT_SaveFileFailed) + SystemText(SettingsFilePath()) + ProgramText("\r\n") +
-           FileFailureReason(*file);
+  if (file) text = FileFailure(*file);
   if (autostartFailed) text += ProgramText(TXT_SaveAutostartFailed);
   text += ProgramText(TXT_SaveWindowStaysOpen);
   ShowMessageBox(r->SettingsForm, text, kWindowCaption, MB_OK | MB_ICONERROR);
+}
+
+// OK and Apply carry the shield: saving goes to a copy with administrator rights.
+bool ShieldShown;
+
+// The file saved here, or by a copy with administrator rights where only they may write it:
+// at once where that was foreseen, else when writing was refused and the user agrees.
+// ERROR_CANCELLED where the user chose not to save.
+TWriteResult SaveFile(TFormRecord* r, const TSettings& settings) {
+  if (!ShieldShown) {
+    TWriteResult file = WriteSettings(SettingsFilePath(), settings);
+    if (!AdministratorWouldHelp(SettingsFilePath(), file.error)) return file;
+    if (ShowMessageBox(r->SettingsForm, FileFailure(file) + ProgramText(TXT_AskAdministrator),
+                       kWindowCaption, MB_YESNO | MB_ICONWARNING) != IDYES)
+      return {ERROR_CANCELLED, true};
+  }
+  TWriteResult file = SaveAsAdministrator(r->SettingsForm->fHandle, settings);
+  if (file.error == ERROR_CANCELLED)
+    ShowMessageBox(r->SettingsForm,
+                   ProgramText(TXT_AdministratorRefused) + ProgramText(TXT_SaveWindowStaysOpen),
+                   kWindowCaption, MB_OK | MB_ICONWARNING);
+  else if (!file.error) RequireAdministrator(r);  // the next save goes there at once
+  return file;
 }
 
 // What the window shows goes into the file and the Run value. The tray program is told only
@@ -58,8 +86,9 @@ void ReportSaveFailure(TFormRecord* r, const TWriteResult* file, bool autostartF
 bool ApplySettings(TFormRecord* r) {
   TSettings settings = CollectSettings(r);
   if (!ConfirmHotkeys(r, settings)) return false;
-  TWriteResult file = WriteSettings(SettingsFilePath(), settings);
-  if (!file.error) HoldHotkeys(settings.Hotkeys);  // reloaded
+  TWriteResult file = SaveFile(r, settings);
+  if (file.error == ERROR_CANCELLED) return false;  // nothing saved, the Run value neither
+  if (!file.error) HoldHotkeys(settings.Hotkeys);   // reloaded
   // The Run value is another copy's, or the user's own, until the user changes the box.
   bool autostartFailed = false;
   if (settings.Autostart != AutostartAsShown) {
@@ -73,6 +102,11 @@ bool ApplySettings(TFormRecord* r) {
 }
 
 }  // namespace
+
+void RequireAdministrator(TFormRecord* r) {
+  ShieldShown = true;
+  for (TControl* button : {r->OkButton, r->ApplyButton}) Perform(button, BCM_SETSHIELD, 0, TRUE);
+}
 
 void TFormRecord::BalanceEditChange(TControl*) {
   if (TextToInt(GetText(BalanceEdit)) > kMaxBalance) {

@@ -84,6 +84,10 @@ class TFormRecord : public TRefObject {
 
 extern TFormRecord* FormRecord;
 
+// Only administrators may write the settings file: OK and Apply carry the system's shield, and
+// each save goes to a copy of the program with their rights (formevents.cpp).
+void RequireAdministrator(TFormRecord* r);
+
 // The window's caption, also the title of its boxes.
 constexpr char kWindowCaption[] = TXT_WindowCaption;
 
