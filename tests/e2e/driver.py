@@ -314,6 +314,42 @@ class Tools:
                           str(int(saved, 0)), "/f")
 
 
+@contextlib.contextmanager
+def read_only(folder):
+    """The folder as Windows' Program Files is to a user: the program cannot write it (Wine runs
+    every program as root, so it is mounted read-only). The block gets a function that makes it
+    writable again, or read-only, meanwhile."""
+    def mount(*options):
+        r = subprocess.run(["mount", *options], capture_output=True, text=True)
+        check(r.returncode == 0, f"mount {' '.join(options)} (needs root): {r.stderr.strip()}")
+    mount("--bind", folder, folder)
+    try:
+        writable = lambda on: mount("-o", f"remount,{'rw' if on else 'ro'},bind", folder)  # noqa: E731
+        writable(False)
+        yield writable
+    finally:
+        subprocess.run(["umount", "-l", folder], capture_output=True)
+
+
+@contextlib.contextmanager
+def elevated_copies():
+    """The command lines of the copies started with administrator rights while the block runs
+    (Wine's "runas" starts them at once; its processes show their arguments to ps)."""
+    seen, done = [], threading.Event()
+
+    def watch():
+        while not done.wait(0.02):
+            ps = subprocess.run(["ps", "-eo", "args"], capture_output=True, text=True).stdout
+            seen.extend(a for a in ps.splitlines() if "/elevated-save:" in a and a not in seen)
+    watcher = threading.Thread(target=watch, daemon=True)
+    watcher.start()
+    try:
+        yield seen
+    finally:
+        done.set()
+        watcher.join()
+
+
 class Peer:
     """The stand-in tray program: records each reload notice and the file at that moment."""
 

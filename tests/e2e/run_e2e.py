@@ -10,7 +10,8 @@ import time
 import zipfile
 
 from driver import (run_suite, DEFAULT_FILE, ENC, NAME, Holder, Peer, Program, Tools, check,
-                    dark_faults, keys_on_keyboard, wait_until, well_formed, winpath)
+                    dark_faults, elevated_copies, keys_on_keyboard, read_only, wait_until,
+                    well_formed, winpath)
 
 tools = None
 
@@ -281,16 +282,74 @@ def autostart(folder_name):
 
 
 def second_copy():
+    """A second start while the window is open, with another window in front of it: the second
+    copy shows no window at any moment, ends with code 0, and the first window is in front
+    again with the focus where it was. Today's second copy showed a window of its own, and the
+    first stayed behind."""
     folder = tools.folder("second-copy")
     first = Program(tools, folder).wait_ready()
+    first.focus_x()
+    first.page(2)
+    focus = first.focused()
+    tools.probe("cover", 1)
+    check(first.order("front").strip() == "0", "another window is in front")
     second = Program(tools, folder)
-    check(second.wait_exit(30) == 0, "the second copy ends by itself with code 0")
-    check(first.proc.poll() is None, "the first copy runs on")
+    shown = first.order("watch", 3000).split()  # from its start to its end, and more
+    check(second.wait_exit(1) == 0, "the second copy ends with code 0")
+    check(not shown, f"the second copy showed windows {shown}")
+    check(first.order("front").strip() == "1" and first.focused() == focus,
+          f"the first window in front, the focus on {first.focused()}, not on {focus}")
+    tools.probe("cover", 0)
     check(first.ini_bytes() is None, "nothing was written")
-    first.controls()  # still answers
     first.order("close")
     check(first.wait_exit() == 0, "the first copy ends with code 0")
     check(first.ini_bytes() is None, "closing writes nothing")
+
+
+def administrators_only(foreseen):
+    """A folder that only administrators may write (mounted read-only; Wine's "runas" starts the
+    program with no prompt, and making the folder writable stands in for the consent). Foreseen
+    at start, OK goes to an elevated copy at once: left read-only, that copy's failure is told
+    and nothing changes; made writable, it saves. Not foreseen (read-only only once the window
+    is open), a box asks first. Either way the tray program gets one notice, the window closes
+    and the temporary file is gone. Today's program failed every save with "access denied"."""
+    def scenario():
+        before = with_values(DEFAULT_FILE, Balance="30")
+        folder = tools.folder("administrators", ini=before)
+        peer = Peer(tools, tools.folder("administrators-log", skins=False, exe=False),
+                    os.path.join(folder, "VConfig.ini"))
+        with read_only(folder) as writable, elevated_copies() as copies:
+            if not foreseen:
+                writable(True)
+            p = Program(tools, folder).wait_ready()
+            p.act("settext", "BalanceEdit", "60")
+            if foreseen:
+                box = p.failure_box("OkButton")
+                check("VConfig.ini" in box and "Доступ запрещён" in box and len(copies) == 1,
+                      f"the elevated copy's reason: {box!r}, copies {copies}")
+                check(p.ini_bytes() == before.encode(ENC) and peer.notices() == 0,
+                      "nothing written, nothing announced")
+                check(p.proc.poll() is None and p.controls()["BalanceEdit"].text == "60",
+                      "the window stays open with the change")
+                writable(True)
+                p.act("click", "OkButton")
+            else:
+                writable(False)
+                p.act("click", "OkButton")
+                box = wait_until(p.box, 20, "the question")
+                check("Доступ запрещён" in box and "правами администратора?" in box and not copies,
+                      f"asked before any copy: {box!r}")
+                writable(True)
+                answer_box(p, "yes")
+            check(p.wait_exit() == 0, "saved, and the window closes")
+            check(len(copies) == 1 + foreseen, f"through an elevated copy: {copies}")
+        check(p.ini_bytes() == with_values(before, Balance="60").encode(ENC),
+              f"the file with the change: {p.ini_bytes()!r}")
+        check(peer.notices() == 1, f"one notice, got {peer.notices()}")
+        transfer = copies[-1].split("/elevated-save:", 1)[1]
+        unix = tools.wine("winepath", "-u", transfer).stdout.decode("utf-8").strip()
+        check(unix and not os.path.exists(unix), f"the temporary file is gone: {unix}")
+    return scenario
 
 
 def links():
@@ -592,6 +651,35 @@ def read_and_press(dark):
     check(peer.notices() == 1, "and writes nothing more")
 
 
+def colour_mode_switch():
+    """The apps' mode switched while the window is open (Windows then broadcasts
+    WM_SETTINGCHANGE "ImmersiveColorSet"): dark at once, on the same page, with the same focus
+    and values; light again, pixel for pixel as before. Today's program stayed light."""
+    def state(p):
+        return p.focused(), [(n, c.text, c.check, c.sel) for n, c in sorted(p.controls().items())]
+    with tools.color_mode(False) as mode:
+        p = Program(tools, tools.folder("colour-mode", ini=with_values(
+            DEFAULT_FILE, Balance="30", UpKey="65", UpMod="2", TabIndex="3"))).wait_ready()
+        p.focus_x()
+        p.wait_focus("UpCtrlCheck")
+        before = state(p)
+        light = os.path.join(tools.work, "light.png")
+        shutil.copy(p.shot()[0], light)
+        for dark in (True, False):
+            mode(int(not dark))
+            tools.probe("setting", "ImmersiveColorSet")
+            seen = []
+            if dark:
+                wait_until(lambda: not seen.append(p.dark_faults()) and not seen[-1], 20,
+                           lambda: f"dark at once: {seen[-1][:4]}")
+            else:
+                wait_until(lambda: seen.append(p.unlike(light)) or seen[-1] == 0, 20,
+                           lambda: f"light as before (pixels that differ: {seen})")
+            check(state(p) == before, "the same page, focus and values")
+        p.order("close")
+        check(p.wait_exit() == 0, "exit code 0")
+
+
 def release_archive(archive):
     def scenario():
         with zipfile.ZipFile(archive) as z:
@@ -646,6 +734,10 @@ def main():
         ("autostart from a folder with spaces and Cyrillic letters",
          autostart("Program Files (x86)/Громкость Вордуна")),
         ("second copy", second_copy),
+        ("only administrators may write: foreseen, one consent; left read-only, told",
+         administrators_only(True)),
+        ("only administrators may write, found at the save: asked, then one consent",
+         administrators_only(False)),
         ("About links go to the shell", links),
         ("a hung window does not hold OK", notice_with_hung_window),
         ("a locked file: message box, window open, nothing lost", unwritable_file),
@@ -659,6 +751,7 @@ def main():
          screen_reader(False)),
         ("dark: every page and an open list light on dark; names and letters as in light",
          screen_reader(True)),
+        ("the colour mode switched while open: dark, then light as before", colour_mode_switch),
     ]
     if args.archive:
         scenarios.append(("the release archive, unpacked into a folder with spaces and Cyrillic "

@@ -11,8 +11,8 @@ import shutil
 import subprocess
 import sys
 
-from driver import (run_suite, DEFAULT_FILE, ENC, Peer, Program, Tools, check, stop_all,
-                    wait_until, well_formed, winpath)
+from driver import (run_suite, DEFAULT_FILE, ENC, LAUNCH, Peer, Program, Tools, check,
+                    stop_all, wait_until, well_formed, winpath)
 
 tools = None
 args = None
@@ -204,6 +204,30 @@ def unspellable_folder():
     check(os.path.exists(unix) and os.path.samefile(unix, os.path.join(folder, "Vorduna.exe")),
           f"{value[1]} names the tray program ({unix})")
     tools.reg_delete()
+
+
+def elevated_copy_alone():
+    """The elevated save's private argument, as anyone may give it, with a file that is missing,
+    of 1 MB, or of random bytes: each copy ends with an error and shows no window, and the
+    settings file stays as it was. Today's program ignored the argument and opened its
+    window."""
+    folder = tools.folder("elevated-alone", ini=DEFAULT_FILE)
+    big = DEFAULT_FILE + "[Filler]\r\n" + ("Key=" + "z" * 1000 + "\r\n") * 1050
+    for name, content in (("missing", None), ("big", big.encode(ENC)), ("random", garbage(4096, 5))):
+        transfer = os.path.join(folder, name + ".ini")
+        if content is not None:
+            with open(transfer, "wb") as f:
+                f.write(content)
+        copy = subprocess.Popen([*LAUNCH, os.path.join(folder, "VConfig.exe"),
+                                 "/elevated-save:" + winpath(transfer)], cwd=folder,
+                                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+        rc, shown = tools.probe("watch", 3000)
+        check(rc == 0 and not shown.split(), f"{name}: windows shown {shown.split()}")
+        code = copy.wait(timeout=30)
+        check(code != 0, f"{name}: exit code {code}")
+        with open(os.path.join(folder, "VConfig.ini"), "rb") as f:
+            check(f.read() == DEFAULT_FILE.encode(ENC), f"{name}: the settings file as it was")
 
 
 def skins_case(name, populate, expect_items):
@@ -399,6 +423,8 @@ def main():
         ("a full disk: the file whole or untouched, and told", full_disk),
         ("a protected folder: written in place and checked", protected_folder),
         ("a folder the code page cannot spell, with a copy left by a crash", unspellable_folder),
+        ("the elevated save's argument given by anyone: an error, no window, nothing written",
+         elevated_copy_alone),
         ("odd skin files", skins_case("odd", odd_skins, expect_odd)),
         ("no Skins folder", no_skins_folder),
         ("500 skins", skins_case("500", many_skins,

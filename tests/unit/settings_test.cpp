@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "settings/elevatedsave.h"
 #include "settings/settings.h"
 #include "support/test_support.h"
 // By a relative path: the build compiles escaped copies of both files, side by side.
@@ -440,40 +441,173 @@ void RedirectImports(void* from, void* to) {
       }
 }
 
-// The colour the link is drawn in, as it answers its parent's colour request.
-COLORREF LinkPaint(TControl* link) {
-  HDC dc = GetDC(link->fHandle);
-  SendMessageW(link->fHandle, kReflectedCtlColorBase + WM_CTLCOLORSTATIC,
-               reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(link->fHandle));
-  COLORREF color = GetTextColor(dc);
-  ReleaseDC(link->fHandle, dc);
-  return color;
+// The colours a control is drawn in, as it answers its parent's colour request: text, ground.
+std::pair<COLORREF, COLORREF> Paint(TControl* c) {
+  HDC dc = GetDC(c->fHandle);
+  SendMessageW(c->fHandle, kReflectedCtlColorBase + WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+               reinterpret_cast<LPARAM>(c->fHandle));
+  std::pair<COLORREF, COLORREF> colors = {GetTextColor(dc), GetBkColor(dc)};
+  ReleaseDC(c->fHandle, dc);
+  return colors;
+}
+
+// The apps' colour mode of Windows 10 and later: AppsUseLightTheme as a DWORD, or as 4 bytes
+// of another type, or none; then the broadcast by which Windows tells of a switch.
+void SwitchAppsMode(HWND form, DWORD light, DWORD type = REG_DWORD) {
+  HKEY key = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER,
+                  "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", 0, nullptr,
+                  0, KEY_SET_VALUE, nullptr, &key, nullptr);
+  if (type == REG_NONE) RegDeleteValueA(key, "AppsUseLightTheme");
+  else RegSetValueExA(key, "AppsUseLightTheme", 0, type, reinterpret_cast<BYTE*>(&light), 4);
+  RegCloseKey(key);
+  if (form) SendMessageW(form, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));
 }
 
 }  // namespace
 
-TEST_F(SettingsWindow, LinksFollowAHighContrastScheme) {
+TEST_F(SettingsWindow, ColoursFollowTheModeHighContrastFirst) {
   auto* real = reinterpret_cast<void*>(
       GetProcAddress(GetModuleHandleA("user32.dll"), "SystemParametersInfoW"));
   auto* answer = reinterpret_cast<void*>(AnswerHighContrast);
   RedirectImports(real, answer);
+  const COLORREF blue = RGB(0, 0, 255), lightBlue = RGB(0x60, 0xCD, 0xFF);
+  SwitchAppsMode(nullptr, 0);
   gHighContrast = true;
   Build();
-  EXPECT_EQ(LinkPaint(r->WebLinkLabel), GetSysColor(COLOR_HOTLIGHT))
-      << "started in a high-contrast scheme";
+  EXPECT_EQ(Paint(r->WebLinkLabel).first, GetSysColor(COLOR_HOTLIGHT))
+      << "started in a high-contrast scheme, with the apps' mode dark";
+  EXPECT_EQ(Paint(r->AuthorLabel),
+            std::make_pair(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_BTNFACE)))
+      << "every control in the scheme's colours";
   SetCurIndex(r->SettingsTabs, kAboutPage);
   r->SettingsForm->MakeWindow();  // shown, and painted
   Pump();
+  HWND form = r->SettingsForm->fHandle;
   gHighContrast = false;
-  SendMessageW(r->SettingsForm->fHandle, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  SendMessageW(form, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
   RECT dirty;
   EXPECT_TRUE(GetUpdateRect(r->MailLinkLabel->fHandle, &dirty, FALSE)) << "repainted";
-  EXPECT_EQ(LinkPaint(r->MailLinkLabel), RGB(0, 0, 255)) << "pure blue again";
+  EXPECT_EQ(Paint(r->MailLinkLabel).first, lightBlue) << "the scheme off: dark";
+  EXPECT_EQ(Paint(r->AuthorLabel), std::make_pair(RGB(255, 255, 255), RGB(0x20, 0x20, 0x20)));
+  SwitchAppsMode(form, 0, REG_BINARY);
+  EXPECT_EQ(Paint(r->MailLinkLabel).first, blue) << "a value of another type: light";
+  SwitchAppsMode(form, 0);
+  SwitchAppsMode(form, 0, REG_NONE);
+  EXPECT_EQ(Paint(r->MailLinkLabel).first, blue) << "no value (Windows 7 and 8): light";
+  SwitchAppsMode(form, 0);
   gHighContrast = true;
-  SendMessageW(r->SettingsForm->fHandle, WM_SYSCOLORCHANGE, 0, 0);
-  EXPECT_EQ(LinkPaint(r->WebLinkLabel), GetSysColor(COLOR_HOTLIGHT)) << "switched while open";
+  SendMessageW(form, WM_SYSCOLORCHANGE, 0, 0);
+  EXPECT_EQ(Paint(r->WebLinkLabel).first, GetSysColor(COLOR_HOTLIGHT)) << "switched while open";
   RedirectImports(answer, real);  // back to the system
   gHighContrast = false;
+  SwitchAppsMode(nullptr, 0, REG_NONE);
+}
+
+namespace {
+
+// The program's GDI objects, as made and deleted through its imports (which these take over:
+// the system's own functions are called through the pointers that GetProcAddress gives).
+int gObjects;
+template <class F>
+F Gdi(const char* name) {
+  return reinterpret_cast<F>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("gdi32"), name)));
+}
+HBRUSH WINAPI CountedBrush(COLORREF color) {
+  HBRUSH made = Gdi<decltype(&CreateSolidBrush)>("CreateSolidBrush")(color);
+  gObjects += made != nullptr;
+  return made;
+}
+HFONT WINAPI CountedFont(const LOGFONTA* font) {
+  HFONT made = Gdi<decltype(&CreateFontIndirectA)>("CreateFontIndirectA")(font);
+  gObjects += made != nullptr;
+  return made;
+}
+BOOL WINAPI CountedDelete(HGDIOBJ object) {
+  BOOL deleted = Gdi<decltype(&DeleteObject)>("DeleteObject")(object);
+  gObjects -= deleted != 0;
+  return deleted;
+}
+
+}  // namespace
+
+TEST_F(SettingsWindow, TwentySwitchesOfTheModeLeaveNoDrawingObjectBehind) {
+  // Wine's GetGuiResources answers 0: the objects are counted where the program makes them.
+  const std::pair<void*, void*> counted[] = {
+      {Gdi<void*>("CreateSolidBrush"), reinterpret_cast<void*>(CountedBrush)},
+      {Gdi<void*>("CreateFontIndirectA"), reinterpret_cast<void*>(CountedFont)},
+      {Gdi<void*>("DeleteObject"), reinterpret_cast<void*>(CountedDelete)}};
+  for (const auto& c : counted) RedirectImports(c.first, c.second);
+  Build();
+  r->SettingsForm->MakeWindow();
+  HWND form = r->SettingsForm->fHandle;
+  // Each page in each mode once, then all again: the second round makes nothing to keep.
+  int firstRound = 0;
+  for (int i = 0; i < 20; ++i) {
+    SetCurIndex(r->SettingsTabs, i % 5);
+    SwitchAppsMode(form, i % 2);
+    RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump();
+    if (i == 9) firstRound = gObjects;
+  }
+  EXPECT_EQ(gObjects, firstRound) << "GDI objects after 10 switches, and after 20";
+  for (const auto& c : counted) RedirectImports(c.second, c.first);
+  SwitchAppsMode(nullptr, 0, REG_NONE);
+}
+
+namespace {
+
+// The box the program shows meanwhile: what it says, and closed with OK, from the box's own
+// message loop.
+std::wstring gBoxText;
+BOOL CALLBACK CloseBox(HWND w, LPARAM) {
+  wchar_t text[512] = L"";
+  GetClassNameW(w, text, 512);
+  if (lstrcmpW(text, L"#32770")) return TRUE;
+  GetDlgItemTextW(w, 0xFFFF, text, 512);
+  gBoxText = text;
+  PostMessageW(w, WM_COMMAND, IDOK, 0);
+  return FALSE;
+}
+void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), CloseBox, 0);
+}
+
+std::wstring gElevatedArgument;
+BOOL WINAPI RefuseConsent(SHELLEXECUTEINFOW* run) {
+  gElevatedArgument = run->lpParameters;
+  SetLastError(ERROR_CANCELLED);
+  return FALSE;
+}
+
+}  // namespace
+
+TEST_F(SettingsWindow, ARefusedConsentSavesNothingAndSaysSo) {
+  // Where only administrators may write, OK goes to a copy started with Windows' consent
+  // prompt, which the user refuses here.
+  const std::string before = "[General]\r\nBalance=30\r\n";
+  Build(before);
+  RequireAdministrator(r);
+  SetText(r->BalanceEdit, "77");
+  TFileCalls refusing = FileCalls();
+  refusing.RunElevated = RefuseConsent;
+  FileCallsOverride = &refusing;
+  UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerBox);
+  r->OkButtonClick(r->OkButton);
+  KillTimer(nullptr, timer);
+  FileCallsOverride = nullptr;
+  std::wstring said = ProgramText(TXT_AdministratorRefused).c_str();
+  EXPECT_EQ(gBoxText.substr(0, 20), said.substr(0, 20)) << "a box says that nothing was saved";
+  EXPECT_EQ(ReadFileBytes(ini), before) << "nothing written";
+  MSG quit;
+  EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "the window stays";
+  EXPECT_EQ(GetText(r->BalanceEdit), "77") << "with the change";
+  size_t at = gElevatedArgument.find(L':') + 1;
+  ASSERT_GT(at, 1u) << "a copy was asked for";
+  std::wstring transfer = gElevatedArgument.substr(at, gElevatedArgument.size() - at - 1);
+  EXPECT_EQ(GetFileAttributesW(transfer.c_str()), INVALID_FILE_ATTRIBUTES)
+      << "the temporary file is gone";
 }
 
 TEST_F(SettingsWindow, BalanceTextRule) {
