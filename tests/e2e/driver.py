@@ -482,12 +482,10 @@ class Program:
         return "" if code is None or self.desktop else f" (the program ended with code {code})"
 
     def handles(self):
-        """The program's kernel handles, GDI and USER objects, as the automation client counts
-        them."""
-        out = self.order("handles")
-        fields = out.split()
-        check(len(fields) == 3 and all(f.isdigit() for f in fields), f"probe handles: {out!r}")
-        return [int(f) for f in fields]
+        """The program's kernel handles, as the automation client counts them."""
+        out = self.order("handles").strip()
+        check(out.isdigit(), f"probe handles: {out!r}")
+        return int(out)
 
     def page(self, index):
         self.order("page", index)

@@ -368,13 +368,12 @@ def hundred_applies():
     p.act("clicks", "ApplyButton", 99)
     wait_until(lambda: peer.notices() == 100, 30, "100 notices")
     after = p.handles()
-    check(before[0] > 0, "the handle table counts the program's handles")
-    check(after[0] <= before[0] + 2, f"kernel handles {before[0]} -> {after[0]}")
-    check(after[1] <= before[1] + 2 and after[2] <= before[2] + 2, f"GUI objects {before} -> {after}")
+    check(before > 0, "the handle table counts the program's handles")
+    check(after <= before + 2, f"kernel handles {before} -> {after}")
     well_formed(p.ini_bytes())
     p.act("click", "CancelButton")
     check(p.wait_exit() == 0, "exit code 0")
-    print(f"     handles, GDI, USER objects after 1 Apply {before}, after 100 {after}")
+    print(f"     kernel handles after 1 Apply {before}, after 100 {after}")
 
 
 def start_close_cycles():
@@ -382,7 +381,7 @@ def start_close_cycles():
     counts = []
     for _ in range(20):
         p = Program(tools, folder).wait_ready()
-        counts.append(p.handles()[0])
+        counts.append(p.handles())
         p.order("close")
         check(p.wait_exit() == 0, "exit code 0")
     check(min(counts) > 0 and max(counts) - min(counts) <= 2, f"handle counts at start {counts}")
