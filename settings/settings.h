@@ -28,10 +28,14 @@ constexpr int32_t kModWin = 8;
 // Volume up, volume down, sound off/on.
 constexpr int kHotkeyCount = 3;
 
+// The channel balance: 0 to kMaxBalance, kDefaultBalance where the file has none.
+constexpr int32_t kMaxBalance = 100;
+constexpr int32_t kDefaultBalance = 50;
+
 struct TSettings {
   // [General]
   TText Device;  // a mixer device by name; empty is the primary device
-  int32_t Balance = 50;
+  int32_t Balance = kDefaultBalance;
   int32_t Steps = 5000;  // read as its low 16 bits, written whole
   // [View]
   TText Skin = "Classic.vsk";  // a file of the Skins folder

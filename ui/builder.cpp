@@ -1,5 +1,6 @@
 // The settings window: every control, in creation order (also the Tab order).
 #include "../runtime/benchmarks.h"
+#include "../settings/settings.h"
 #include "../wincontrols/controls/accessible.h"
 #include "../wincontrols/controls/align.h"
 #include "../wincontrols/controls/constructors.h"
@@ -11,6 +12,7 @@
 #include "../wincontrols/dispatch/globals.h"
 #include "../wincontrols/gdi/gditool.h"
 #include "../wincontrols/gdi/palette.h"
+#include "../wincontrols/storage/convert.h"
 #include "about.h"
 #include "formrecord.h"
 #include "spin.h"
@@ -94,13 +96,13 @@ void BuildGeneralPage(TFormRecord* r, TControl* page) {
       Combo(r->DeviceGroup, kListCombo, 40, 24, 224, TXT_PrimaryDevice "\0", 0, r->DeviceGroup);
   r->BalanceGroup = Group(page, TXT_BalanceGroup, 12, 86, 304, 60);
   r->BalanceSpin = NewSpin(r->BalanceGroup);
-  SpinSetMax(r->BalanceSpin, 100);
+  SpinSetMax(r->BalanceSpin, kMaxBalance);
   SpinSetMin(r->BalanceSpin, 0);
   r->BalanceEdit = NewEdit(r->BalanceGroup, eoDigits);
   SetAccessibleName(r->BalanceEdit, r->BalanceGroup->fText);
   SetPosition(r->BalanceEdit, 40, 24);
   SetSize(r->BalanceEdit, 32, 19);
-  SetText(r->BalanceEdit, "50");
+  SetText(r->BalanceEdit, IntToText(kDefaultBalance));
   r->StepGroup = Group(page, TXT_StepGroup, 12, 158, 304, 60);
   r->StepRangeLabel = Label(r->StepGroup, TXT_StepRange, 168, 28);
   r->StepCombo = Combo(r->StepGroup, kEditCombo, 40, 24, 120, TXT_StepItems, 2, r->StepGroup);

@@ -16,8 +16,6 @@
 #include "texts.h"
 
 namespace {
-constexpr int32_t kMaxBalance = 100;
-constexpr size_t kMaxBalanceDigits = 3;
 
 typedef HINSTANCE(WINAPI* TShellExecute)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
 
@@ -109,11 +107,10 @@ void RequireAdministrator(TFormRecord* r) {
 }
 
 void TFormRecord::BalanceEditChange(TControl*) {
-  if (TextToInt(GetText(BalanceEdit)) > kMaxBalance) {
-    SetText(BalanceEdit, "100");
-    return;
-  }
-  if (GetText(BalanceEdit).size() > kMaxBalanceDigits) SetText(BalanceEdit, "100");
+  // Above the limit, or longer than it (leading zeros): the limit.
+  TText limit = IntToText(kMaxBalance);
+  const TText& text = GetText(BalanceEdit);
+  if (TextToInt(text) > kMaxBalance || text.size() > limit.size()) SetText(BalanceEdit, limit);
 }
 
 void TFormRecord::OkButtonClick(TControl*) {
