@@ -10,7 +10,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from driver import Program, Tools, wait_until  # noqa: E402
+from driver import PAGE_COUNT, Program, Tools, wait_until  # noqa: E402
 
 
 def shot(path):
@@ -32,7 +32,7 @@ def main(build, out):
     p.focus_x()
     time.sleep(2)
     p.keys("shift+Tab")  # from the first control of the page back to the tabs
-    for page in range(5):
+    for page in range(PAGE_COUNT):
         shot(os.path.join(out, f"page-{page}.png"))
         p.keys("Right")
     p.keys("Escape")

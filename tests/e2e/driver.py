@@ -7,6 +7,7 @@ import ctypes
 import ctypes.util
 import os
 import queue
+import re
 import shutil
 import subprocess
 import tempfile
@@ -20,33 +21,28 @@ LAUNCH = [WINE] if WINE else []
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 PERSONALIZE_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize"
 
-# The controls in creation order from DeviceGroup on; identifiers follow from 0x8000 in that
-# order, after the tab control and its five pages.
-_NAMES = """DeviceGroup DeviceCombo BalanceGroup BalanceSpin BalanceEdit StepGroup StepRangeLabel
-StepCombo AutostartCheck SkinGroup SkinCombo BalloonHintCheck WheelGroup WheelModLabel
-WheelOverIconCheck WheelCtrlCheck WheelAltCheck WheelShiftCheck TrayActionsGroup ClickLabel
-DClickLabel MClickLabel PrimaryOnlyLabel ClickCombo DClickCombo MClickCombo UpKeyGroup
-UpCtrlCheck UpAltCheck UpShiftCheck UpWinCheck UpKeyCombo DownKeyGroup DownCtrlCheck DownAltCheck
-DownShiftCheck DownWinCheck DownKeyCombo MuteKeyGroup MuteCtrlCheck MuteAltCheck MuteShiftCheck
-MuteWinCheck MuteKeyCombo AuthorLabel CopyrightLabel IconsLabel TitleLabel VersionLabel
-ContactsGroup IcqNumberLabel IcqCaptionLabel MailLinkLabel MailCaptionLabel WebLinkLabel
-WebCaptionLabel OkButton CancelButton ApplyButton""".split()
-PAGES = ["GeneralPage", "ViewPage", "MousePage", "HotkeysPage", "AboutPage"]
+# The window as the layout test holds the program to it (tests/support/window_table.h): the
+# controls in creation order, the tab control first, and the page titles. Identifiers follow
+# from 0x8000 in that order, the tab control's pages right after it.
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support",
+                       "window_table.h"), encoding="utf-8") as _table:
+    _TABLE = _table.read()
+_ROWS = re.findall(r"\{&R::(\w+),", _TABLE)
+PAGE_COUNT = len(re.findall(r'"[^"]*"', re.search(r"kPageTitles\[\] = \{(.*?)\};", _TABLE, re.S)[1]))
 ID = {"SettingsTabs": 0x8000}
-ID.update({name: 0x8001 + i for i, name in enumerate(PAGES)})
-ID.update({name: 0x8006 + i for i, name in enumerate(_NAMES)})
+ID.update({f"Page{i}": 0x8001 + i for i in range(PAGE_COUNT)})
+ID.update({name: 0x8001 + PAGE_COUNT + i for i, name in enumerate(_ROWS[1:])})
 NAME = {v: k for k, v in ID.items()}
 
+# The file that OK writes from nothing: every key with its default, in the written order. The
+# sections and keys the suites look for are read from it.
 DEFAULT_FILE = (
     "[General]\r\nDevice=\r\nBalance=50\r\nSteps=5000\r\n"
     "[View]\r\nSkin=Classic.vsk\r\nBalloonHint=0\r\n"
     "[Mouse]\r\nTray=1\r\nCtrl=0\r\nAlt=0\r\nShift=0\r\nClick=1\r\nDClick=2\r\nMClick=3\r\n"
     "[HotKeys]\r\nUpKey=0\r\nUpMod=0\r\nDownKey=0\r\nDownMod=0\r\nMuteKey=0\r\nMuteMod=0\r\n"
     "[Config]\r\nTabIndex=0\r\n")
-KEYS = ["Device", "Balance", "Steps", "Skin", "BalloonHint", "Tray", "Ctrl", "Alt", "Shift",
-        "Click", "DClick", "MClick", "UpKey", "UpMod", "DownKey", "DownMod", "MuteKey", "MuteMod",
-        "TabIndex"]
-SECTIONS = ["General", "View", "Mouse", "HotKeys", "Config"]
+TEXT_KEYS = ("Device", "Skin")  # the others hold numbers
 
 
 class Failure(Exception):
@@ -660,21 +656,19 @@ def well_formed(data, exact_layout=False):
     belong. With exact_layout the file holds nothing else, in the written order."""
     check(data is not None, "no settings file")
     parsed = parse_ini(data)
+    layout = [(section, [k for k, _ in kv]) for section, kv in parse_ini(DEFAULT_FILE.encode(ENC))]
     if exact_layout:
-        names = [s for s, _ in parsed]
-        check(names == SECTIONS, f"sections {names[:8]}")
-        keys = [k for _, kv in parsed for k, _ in kv]
-        check(keys == KEYS, f"keys {keys}")
+        check([(s, [k for k, _ in kv]) for s, kv in parsed] == layout, f"layout {parsed[:8]}")
     seen = {}
     for section, kv in parsed:
         for k, v in kv:
             seen.setdefault((section.lower(), k.lower()), v)
     values = {}
-    for section, keys in zip(SECTIONS, (KEYS[0:3], KEYS[3:5], KEYS[5:12], KEYS[12:18], KEYS[18:])):
+    for section, keys in layout:
         for k in keys:
             v = seen.get((section.lower(), k.lower()))
             check(v is not None, f"[{section}] {k} missing")
-            if k not in ("Device", "Skin"):
+            if k not in TEXT_KEYS:
                 check(v.lstrip("-").isdigit(), f"{k}={v[:40]} is not a number")
             values[k] = v
     return values

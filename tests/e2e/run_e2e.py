@@ -9,7 +9,7 @@ import sys
 import time
 import zipfile
 
-from driver import (run_suite, DEFAULT_FILE, ENC, NAME, Holder, Peer, Program, Tools, check,
+from driver import (run_suite, DEFAULT_FILE, ENC, NAME, PAGE_COUNT, Holder, Peer, Program, Tools, check,
                     dark_faults, elevated_copies, keys_on_keyboard, read_only, wait_until,
                     well_formed, winpath)
 
@@ -617,7 +617,7 @@ def read_and_press(dark):
     folder = tools.folder("screen-reader")
     peer = Peer(tools, folder, os.path.join(folder, "VConfig.ini"))
     p = Program(tools, folder).wait_ready()
-    for page in range(len(PAGE_OF)):
+    for page in range(PAGE_COUNT):
         p.page(page)
         picture = os.path.join(REFERENCE, f"page-{page}.png")
         seen = []
