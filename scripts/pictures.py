@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""The README's pictures: the five pages, the first page at 150 % and under the code page of
-an English Windows (1252), in a Wine desktop, which draws the window's frame as Windows would. Run inside the test harness (scripts/screenshots.sh
+"""The README's pictures: the five pages in the light and the dark mode, the first page at 150 %
+and under the code page of an English Windows (1252), in a Wine desktop, which draws the window's frame as Windows would. Run inside the test harness (scripts/screenshots.sh
 does all of it). usage: pictures.py BUILD OUTDIR
 The hotkey box is not among them: with Wine's Tahoma in the prefix, Wine 8 leaves a message
 box of this window unpainted in a Wine desktop (the same box alone paints)."""
@@ -28,15 +28,17 @@ def desktop_gone():
 
 def main(build, out):
     tools = Tools(f"{build}/tests/e2e", f"{build}/dist", f"{build}/tests/e2e/work")
-    p = Program(tools, tools.folder("pictures"), desktop=True)
-    p.focus_x()
-    time.sleep(2)
-    p.keys("shift+Tab")  # from the first control of the page back to the tabs
-    for page in range(PAGE_COUNT):
-        shot(os.path.join(out, f"page-{page}.png"))
-        p.keys("Right")
-    p.keys("Escape")
-    wait_until(desktop_gone, 30, "the end")
+    for dark in (False, True):
+        with tools.color_mode(dark):
+            p = Program(tools, tools.folder("pictures"), desktop=True)
+            p.focus_x()
+            time.sleep(2)
+            p.keys("shift+Tab")  # from the first control of the page back to the tabs
+            for page in range(PAGE_COUNT):
+                shot(os.path.join(out, f"page-{page}{'-dark' if dark else ''}.png"))
+                p.keys("Right")
+            p.keys("Escape")
+            wait_until(desktop_gone, 30, "the end")
     with tools.screen_dpi(144):
         p = Program(tools, tools.folder("pictures-150"), desktop=True)
         p.focus_x()
