@@ -38,7 +38,7 @@ TWideText TransferArgument() {
   }
   while (*p == L' ') ++p;
   if (*p == L'"') ++p;
-  for (const wchar_t* s = kElevatedSaveSwitch; *s; ++s, ++p)
+  for (const wchar_t* s = kElevatedSaveArgument + 1; *s; ++s, ++p)  // past its quote
     if (*p != *s) return TWideText();
   const wchar_t* path = p;
   while (*p && *p != L'"') ++p;

@@ -3,6 +3,8 @@
 
 #include <shellapi.h>
 
+#include <cstring>
+
 #include "../wincontrols/dispatch/messageloop.h"
 #include "../wincontrols/storage/convert.h"
 #include "../wincontrols/storage/filecalls.h"
@@ -27,15 +29,17 @@ DWORD TryWriting(const TText& path) {
 
 TWriteResult SaveAsAdministrator(HWND owner, const TSettings& settings) {
   TWriteResult result = {ERROR_PATH_NOT_FOUND, true};
-  wchar_t folder[MAX_PATH], transfer[MAX_PATH], self[MAX_PATH];
+  // The one argument, quoted as a whole: the switch, then the transfer file's whole path (the
+  // elevated copy has a temporary folder of its own, another user's where this one is no
+  // administrator).
+  wchar_t folder[MAX_PATH], self[MAX_PATH], argument[MAX_PATH + 24];
+  memcpy(argument, kElevatedSaveArgument, sizeof kElevatedSaveArgument);
+  wchar_t* transfer = argument + lstrlenW(argument);
   if (!GetTempPathW(MAX_PATH, folder) || !GetTempFileNameW(folder, L"vcf", 0, transfer))
     return result;
   TText path = SystemPath(WideOf(transfer), nullptr);
   result = WriteSettings(path, settings);
-  // The elevated copy has its own temporary folder (another user's, where the user is no
-  // administrator): the file goes by its whole path.
-  TWideText argument =
-      WideOf(L"\"") + WideOf(kElevatedSaveSwitch) + WideOf(transfer) + WideOf(L"\"");
+  lstrcatW(transfer, L"\"");
   GetModuleFileNameW(nullptr, self, MAX_PATH);
   SHELLEXECUTEINFOW run = {};
   run.cbSize = sizeof run;
@@ -43,7 +47,7 @@ TWriteResult SaveAsAdministrator(HWND owner, const TSettings& settings) {
   run.hwnd = owner;
   run.lpVerb = L"runas";
   run.lpFile = self;
-  run.lpParameters = argument.c_str();
+  run.lpParameters = argument;
   if (!result.error) {
     if (!FileCalls().RunElevated(&run)) {
       result.error = GetLastError();

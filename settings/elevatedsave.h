@@ -9,8 +9,9 @@
 #include "../wincontrols/objects/widetext.h"
 #include "settings.h"
 
-// The elevated copy's one argument: this, then the transfer file's path.
-constexpr wchar_t kElevatedSaveSwitch[] = L"/elevated-save:";
+// The elevated copy's one argument, in quotes: this, then the transfer file's path and the
+// closing quote.
+constexpr wchar_t kElevatedSaveArgument[] = L"\"/elevated-save:";
 
 // Whether the file's error says that this user may not write it, and administrator rights
 // would help: access denied, or a volume that takes no writing; not a read-only file, nor a

@@ -103,7 +103,7 @@ bool ApplySettings(TFormRecord* r) {
 
 void RequireAdministrator(TFormRecord* r) {
   ShieldShown = true;
-  for (TControl* button : {r->OkButton, r->ApplyButton}) Perform(button, BCM_SETSHIELD, 0, TRUE);
+  for (TControl* button : {r->OkButton, r->ApplyButton}) SetShield(button);
 }
 
 void TFormRecord::BalanceEditChange(TControl*) {

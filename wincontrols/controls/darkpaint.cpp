@@ -165,6 +165,13 @@ void PaintButton(TControl* c, HDC dc, RECT* r) {
     // The default button keeps its mark: an edge of two pixels in the links' colour.
     Box(dc, r, (state & BST_PUSHED) ? COLOR_HIGHLIGHT : COLOR_WINDOW, 1 + type,
         type ? kLinkColorIndex : COLOR_BTNSHADOW);
+    if (c->fShield) {
+      // The system's shield before the caption, as the system draws it on a light button.
+      int size = GetSystemMetrics(SM_CXSMICON);
+      DrawIconEx(dc, r->left + Scaled(c, 3), (r->top + r->bottom - size) / 2,
+                 LoadIconA(nullptr, IDI_SHIELD), size, size, 0, nullptr, DI_NORMAL);
+      r->left += size;
+    }
     Caption(dc, w, r, DT_CENTER | DT_VCENTER);
     InflateRect(r, -2, -2);
   } else {

@@ -128,6 +128,11 @@ void SetColor(TControl* c, COLORREF color) {
   Invalidate(c);
 }
 
+void SetShield(TControl* c) {
+  c->fShield = true;
+  Perform(c, BCM_SETSHIELD, 0, TRUE);
+}
+
 TControl* SetUnicodeFormat(TControl* c, bool unicode) {
   Perform(c, CCM_SETUNICODEFORMAT, unicode ? 1 : 0, 0);
   return c;

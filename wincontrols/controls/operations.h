@@ -19,6 +19,8 @@ void SetCurIndex(TControl* c, int index);
 bool IsChecked(TControl* c);
 void SetChecked(TControl* c, bool checked);
 void SetColor(TControl* c, COLORREF color);
+// The system's shield on a push button: pressing it asks for administrator rights.
+void SetShield(TControl* c);
 TControl* SetUnicodeFormat(TControl* c, bool unicode);
 
 // Attached to every child by its constructor: reflected command notifications (fired as the

@@ -153,6 +153,7 @@ class TControl : public TRefObject {
   TGivenBounds fGiven;
   uint16_t fDpi;    // a top-level window: the DPI it is shown at; 0 until its window exists
   HWND fNameLabel;  // the hidden label that names it to a screen reader, if it needs one
+  bool fShield;     // a push button that asks for administrator rights (SetShield)
 };
 
 // The layer's hooks. This floor holds the objects and knows nothing of placement, fonts or
