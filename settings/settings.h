@@ -67,7 +67,7 @@ using TWriteResult = TReplaceResult;
 // The settings of a file written by WriteSettings (an elevated copy's transfer file, below):
 // 0, or why it is not such a file (missing, unreadable, over kMaxTransferSize, a key missing or
 // otherwise than this program writes it). The record's values stand for what is not read.
-constexpr LONGLONG kMaxTransferSize = 64 * 1024;
+constexpr LONGLONG kMaxTransferSize = 65536;  // 64 KiB
 DWORD ReadTransfer(const TText& path, TSettings& settings);
 // Every key, in the fixed order, into a copy of the file that then takes its place; the keys
 // and sections of others, comments, letter case and order stay as the profile functions leave

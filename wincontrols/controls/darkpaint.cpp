@@ -160,7 +160,7 @@ void PaintCombo(TControl* c, HDC dc, RECT* r) {
 void PaintButton(TControl* c, HDC dc, RECT* r) {
   HWND w = c->fHandle;
   LRESULT state = SendMessageW(w, BM_GETSTATE, 0, 0);
-  DWORD type = c->fStyle & BS_TYPEMASK;
+  int type = static_cast<int>(c->fStyle & BS_TYPEMASK);
   if (type <= BS_DEFPUSHBUTTON) {
     // The default button keeps its mark: an edge of two pixels in the links' colour.
     Box(dc, r, (state & BST_PUSHED) ? COLOR_HIGHLIGHT : COLOR_WINDOW, 1 + type,
