@@ -512,6 +512,17 @@ class Program:
                            capture_output=True, text=True)
         return int(float(r.stderr.split()[0])) if r.stderr.split() and r.returncode in (0, 1) else -1
 
+    def wait_look(self, picture, what):
+        """Until the window reads light on dark (picture None: dark_faults finds nothing), or is
+        drawn as the picture, pixel for pixel."""
+        seen = []
+        if picture is None:
+            wait_until(lambda: not seen.append(self.dark_faults()) and not seen[-1], 20,
+                       lambda: f"{what} light on dark: {seen[-1][:4]}")
+        else:
+            wait_until(lambda: seen.append(self.unlike(picture)) or seen[-1] == 0, 20,
+                       lambda: f"{what} drawn as before (pixels that differ: {seen})")
+
     def list_picture(self):
         """A picture of the open drop-down list, taken from its own X window (the screen's
         picture shows such a window black), and its rectangle in the picture."""

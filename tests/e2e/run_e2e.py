@@ -619,14 +619,7 @@ def read_and_press(dark):
     p = Program(tools, folder).wait_ready()
     for page in range(PAGE_COUNT):
         p.page(page)
-        picture = os.path.join(REFERENCE, f"page-{page}.png")
-        seen = []
-        if dark:
-            wait_until(lambda: not seen.append(p.dark_faults()) and not seen[-1], 20,
-                       lambda: f"page {page} light on dark: {seen[-1][:4]}")
-        else:
-            wait_until(lambda: seen.append(p.unlike(picture)) or seen[-1] == 0, 20,
-                       lambda: f"page {page} drawn as before (pixels that differ: {seen})")
+        p.wait_look(None if dark else os.path.join(REFERENCE, f"page-{page}.png"), f"page {page}")
     if dark:
         p.page(2)
         p.focus_x()
@@ -680,13 +673,7 @@ def colour_mode_switch():
         for dark in (True, False):
             mode(int(not dark))
             tools.probe("setting", "ImmersiveColorSet")
-            seen = []
-            if dark:
-                wait_until(lambda: not seen.append(p.dark_faults()) and not seen[-1], 20,
-                           lambda: f"dark at once: {seen[-1][:4]}")
-            else:
-                wait_until(lambda: seen.append(p.unlike(light)) or seen[-1] == 0, 20,
-                           lambda: f"light as before (pixels that differ: {seen})")
+            p.wait_look(None if dark else light, "the window at once")
             check(state(p) == before, "the same page, focus and values")
         p.order("close")
         check(p.wait_exit() == 0, "exit code 0")
