@@ -328,15 +328,18 @@ def read_only(folder):
 
 
 @contextlib.contextmanager
-def elevated_copies():
-    """The command lines of the copies started with administrator rights while the block runs
-    (Wine's "runas" starts them at once; its processes show their arguments to ps)."""
-    seen, done = [], threading.Event()
+def elevated_copies(folder):
+    """The command lines of the copies of the folder's program started with administrator rights
+    while the block runs, one per process (Wine's "runas" starts them at once; its processes
+    show their arguments to ps, the loader's first, then the program's)."""
+    seen, done = {}, threading.Event()
+    program = winpath(folder) + "\\VConfig.exe /elevated-save:"
 
     def watch():
         while not done.wait(0.02):
-            ps = subprocess.run(["ps", "-eo", "args"], capture_output=True, text=True).stdout
-            seen.extend(a for a in ps.splitlines() if "/elevated-save:" in a and a not in seen)
+            ps = subprocess.run(["ps", "-eo", "pid=,args="], capture_output=True, text=True).stdout
+            for pid, args in (line.split(None, 1) for line in ps.splitlines() if program in line):
+                seen[pid] = args[args.index(program):]
     watcher = threading.Thread(target=watch, daemon=True)
     watcher.start()
     try:

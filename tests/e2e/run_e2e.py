@@ -318,7 +318,7 @@ def administrators_only(foreseen):
         folder = tools.folder("administrators", ini=before)
         peer = Peer(tools, tools.folder("administrators-log", skins=False, exe=False),
                     os.path.join(folder, "VConfig.ini"))
-        with read_only(folder) as writable, elevated_copies() as copies:
+        with read_only(folder) as writable, elevated_copies(folder) as copies:
             if not foreseen:
                 writable(True)
             p = Program(tools, folder).wait_ready()
@@ -346,7 +346,7 @@ def administrators_only(foreseen):
         check(p.ini_bytes() == with_values(before, Balance="60").encode(ENC),
               f"the file with the change: {p.ini_bytes()!r}")
         check(peer.notices() == 1, f"one notice, got {peer.notices()}")
-        transfer = copies[-1].split("/elevated-save:", 1)[1]
+        transfer = list(copies.values())[-1].split("/elevated-save:", 1)[1]
         unix = tools.wine("winepath", "-u", transfer).stdout.decode("utf-8").strip()
         check(unix and not os.path.exists(unix), f"the temporary file is gone: {unix}")
     return scenario
