@@ -68,6 +68,7 @@ void PaintUpDown(HDC dc, RECT* r, bool across) {
 // their control first paints dark.
 LRESULT CallTakenOver(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
   auto prev = reinterpret_cast<WNDPROC>(GetPropA(w, kDarkPrevProc));
+  if (message == WM_NCDESTROY) RemovePropA(w, kDarkPrevProc);  // the window's last message
   return prev ? CallWindowProcW(prev, w, message, wParam, lParam) : 0;
 }
 
@@ -97,10 +98,11 @@ LRESULT CALLBACK TabArrowsProc(HWND w, UINT message, WPARAM wParam, LPARAM lPara
 LRESULT CALLBACK ListProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
   static bool drawing;  // the drawing's own messages
   LRESULT result = CallTakenOver(w, message, wParam, lParam);
+  if (ColorMode != kDarkMode || drawing || message == WM_NCDESTROY || !IsWindowVisible(w))
+    return result;
   RECT r;
   LRESULT chosen = CallTakenOver(w, LB_GETCURSEL, 0, 0);
-  if (ColorMode == kDarkMode && !drawing && IsWindowVisible(w) &&
-      CallTakenOver(w, LB_GETITEMRECT, chosen, reinterpret_cast<LPARAM>(&r)) != LB_ERR) {
+  if (CallTakenOver(w, LB_GETITEMRECT, chosen, reinterpret_cast<LPARAM>(&r)) != LB_ERR) {
     drawing = true;
     wchar_t text[256] = L"";
     if (CallTakenOver(w, LB_GETTEXTLEN, chosen, 0) < 256)
