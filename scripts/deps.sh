@@ -6,13 +6,18 @@ set -euo pipefail
 # clang-14, lld-14, llvm-14, libwine-dev and libc++-14-dev: the MSVC-mode build (clang-cl, lld-link,
 # llvm-dlltool, llvm-rc; Wine's Windows headers, libc++'s C++ headers). clang-format-14 and
 # clang-tidy-14 (binaries clang-format-14, clang-tidy-14): CTest's format and tidy entries.
+# wine64-preloader, which Debian only suggests (so does wine32 its own): without it, Wine claims
+# its fixed addresses only after the kernel has put the heap anywhere in a gigabyte above the
+# loader, and about one Wine process in a few thousand finds its shared user data page
+# (0x7ffe0000) taken and ends at start with code 1 ("failed to map the shared user data"): a
+# `wine reg` of a suite here, a program there.
 pkgs=(cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 g++-mingw-w64-x86-64-posix
-      binutils-mingw-w64-x86-64 clang lld wine wine64
+      binutils-mingw-w64-x86-64 clang lld wine wine64 wine64-preloader
       fonts-wine xvfb xdotool x11-utils x11-apps imagemagick locales pulseaudio googletest python3
       clang-14 lld-14 llvm-14 libwine-dev libc++-14-dev clang-format-14 clang-tidy-14)
 # 32-bit Wine only where the kernel can start a 32-bit program: elsewhere the commands run the
 # 64-bit twin (scripts/wine-env.sh), and the i386 packages would only be a download that can fail.
-pkgs32=(wine32:i386)
+pkgs32=(wine32:i386 wine32-preloader:i386)
 
 # A 93-byte i386 ELF that calls exit(0); a kernel without 32-bit emulation refuses to start it.
 # Written beside the build folders, not in /tmp, which may be mounted noexec.
