@@ -174,7 +174,9 @@ class Tools:
             err.seek(0)
             r.stdout, r.stderr = out.read(), err.read()
         if check_rc and r.returncode != 0:
-            raise Failure(f"{args[0]} {' '.join(args[1:2])} failed: {r.returncode}")
+            # What the tool said, in the OEM code page of Wine's console under the Russian locale.
+            said = (r.stdout + r.stderr).decode("cp866", "replace").strip()
+            raise Failure(f"{args[0]} {' '.join(args[1:2])} failed: {r.returncode} {said!r}")
         return r
 
     def probe(self, *args, timeout=60):
