@@ -2,6 +2,8 @@
 // what is released at the end.
 #include "startup.h"
 
+#include <cwchar>
+
 #include "../runtime/benchmarks.h"
 #include "../runtime/runtime_error.h"
 #include "../settings/elevatedsave.h"
@@ -10,6 +12,7 @@
 #include "../ui/formrecord.h"
 #include "../ui/hotkeycheck.h"
 #include "../ui/settingsview.h"
+#include "../wincontrols/controls/constructors.h"
 #include "../wincontrols/controls/messagebox.h"
 #include "../wincontrols/dispatch/messageloop.h"
 #include "../wincontrols/storage/convert.h"
@@ -32,15 +35,10 @@ void EndOnRefusedWindow(TControl*) { RuntimeError(kErrOtherFatal); }
 // The path that follows the elevated save's switch in the one argument of an elevated copy
 // ("/elevated-save:C:\...\vcf1A.tmp", quoted as a whole); empty in a copy the user started.
 TWideText TransferArgument() {
-  const wchar_t* p = GetCommandLineW();
-  wchar_t end = *p == L'"' ? *p++ : L' ';  // past the program's own name
-  while (*p && *p++ != end) {
-  }
-  while (*p == L' ') ++p;
-  if (*p == L'"') ++p;
-  for (const wchar_t* s = kElevatedSaveArgument + 1; *s; ++s, ++p)  // past its quote
-    if (*p != *s) return TWideText();
-  const wchar_t* path = p;
+  // The switch, quoted or not: no path to the program holds it (no colon but the drive's).
+  const wchar_t* p = wcsstr(GetCommandLineW(), kElevatedSaveArgument + 1);
+  if (!p) return TWideText();
+  const wchar_t* path = p += lstrlenW(kElevatedSaveArgument + 1);
   while (*p && *p != L'"') ++p;
   return TWideText(path, static_cast<size_t>(p - path));
 }
@@ -84,8 +82,7 @@ int RunProgram() {
   // brings the first one's forward, where the focus goes back to its control, and ends.
   HANDLE mutex = CreateMutexA(nullptr, FALSE, kMutexName);
   if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
-    if (HWND running = FindWindowW(L"obj_Form", ProgramText(kWindowCaption).c_str()))
-      SetForegroundWindow(running);
+    if (HWND running = FindFormWindow(kWindowCaption)) SetForegroundWindow(running);
     return 0;
   }
   // The window floor cannot know that this program is nothing without its window.

@@ -63,8 +63,9 @@ bool ShieldShown;
 // ERROR_CANCELLED where the user chose not to save.
 TWriteResult SaveFile(TFormRecord* r, const TSettings& settings) {
   if (!ShieldShown) {
-    TWriteResult file = WriteSettings(SettingsFilePath(), settings);
-    if (!AdministratorWouldHelp(SettingsFilePath(), file.error)) return file;
+    TText path = SettingsFilePath();
+    TWriteResult file = WriteSettings(path, settings);
+    if (!AdministratorWouldHelp(path, file.error)) return file;
     if (ShowMessageBox(r->SettingsForm, FileFailure(file) + ProgramText(TXT_AskAdministrator),
                        kWindowCaption, MB_YESNO | MB_ICONWARNING) != IDYES)
       return {ERROR_CANCELLED, true};

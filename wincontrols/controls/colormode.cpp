@@ -26,9 +26,7 @@ bool SchemeSwitched(const TMsg& msg) {
   if (msg.message != WM_SETTINGCHANGE) return false;
   if (msg.wParam == SPI_SETHIGHCONTRAST) return true;
   auto area = reinterpret_cast<const wchar_t*>(msg.lParam);
-  for (const wchar_t* name = L"ImmersiveColorSet"; area && *area == *name; ++area, ++name)
-    if (!*name) return true;
-  return false;
+  return area && !lstrcmpW(area, L"ImmersiveColorSet");
 }
 
 }  // namespace

@@ -73,9 +73,11 @@ TControl* ChildConstruct(TControl* parent, const char* baseClass, uint32_t style
   return c;
 }
 
+constexpr char kFormClass[] = "Form";  // a window of the layer's own, no system class
+
 TControl* NewForm(TControl* parent, const char* caption) {
   ReadColorMode();
-  TControl* c = NewControl(parent, "Form", true);
+  TControl* c = NewControl(parent, kFormClass, true);
   c->fClassStyle |= CS_DBLCLKS;
   AttachProc(c, FormFocusHandler);
   AttachProc(c, DpiChangedHandler);
@@ -87,6 +89,10 @@ TControl* NewForm(TControl* parent, const char* caption) {
   SetText(c, caption ? caption : "");
   c->fIsFormKind = true;
   return c;
+}
+
+HWND FindFormWindow(const char* caption) {
+  return FindWindowW(ClassName(kFormClass).c_str(), ProgramText(caption).c_str());
 }
 
 TControl* NewButton(TControl* parent, const char* caption) {

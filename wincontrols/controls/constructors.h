@@ -14,6 +14,9 @@ constexpr uint32_t coDropDownList = 1;      // a pick from the list only (CBS_DR
 constexpr uint32_t coNoIntegralHeight = 2;  // CBS_NOINTEGRALHEIGHT
 
 TControl* NewForm(TControl* parent, const char* caption);
+// The window of a form with this caption that is open already, maybe another process's; or
+// nullptr.
+HWND FindFormWindow(const char* caption);
 TControl* NewButton(TControl* parent, const char* caption);
 TControl* NewCheckBox(TControl* parent, const char* caption);
 TControl* NewLabel(TControl* parent, const char* caption);

@@ -3,6 +3,7 @@
 #pragma once
 #include "../objects/control.h"
 #include "../objects/text.h"
+#include "../objects/widetext.h"
 
 // The layer's private message numbers: above WM_APP (0x8000) and below the registered
 // messages (0xC000), where no system control sends anything.
@@ -42,12 +43,14 @@ void SetControlCursor(TControl* c, HCURSOR cursor);
 bool BackgroundEraser(TControl* c, TMsg& msg, LRESULT& result);
 // Attached to a common control's parent: WM_NOTIFY sent on to the child's handler list.
 bool NotifyReflector(TControl* c, TMsg& msg, LRESULT& result);
+// The window class of the controls made on the system class baseClassName.
+TWideText ClassName(const char* baseClassName);
+
 // A common control's own NM_CLICK and NM_RCLICK: fOnClick.
 bool CommonNotifyHandler(TControl* c, TMsg& msg, LRESULT& result);
 
 // The layer's named operations that only this floor's own files call today.
 HWND ParentHandle(TControl* c, bool create);
-TText ClassName(TControl* c);
 bool TakeFocus(TControl* c);
 bool IsMainWindow(TControl* c);
 HICON GetIcon(TControl* c);

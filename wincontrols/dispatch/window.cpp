@@ -29,8 +29,8 @@ constexpr UINT kClassStyleMask =
 HMODULE gComctl = nullptr;
 }  // namespace
 
-TText ClassName(TControl* c) {
-  return TText("obj_") + (c->fBaseClassName ? c->fBaseClassName : "");
+TWideText ClassName(const char* baseClassName) {
+  return ProgramText(TText("obj_") + (baseClassName ? baseClassName : ""));
 }
 
 HWND ParentHandle(TControl* c, bool create) {
@@ -68,7 +68,7 @@ bool TWindowControl::MakeWindow() {
   wc.style = fClassStyle;
   wc.lpfnWndProc = fBaseWndProc;
   wc.hInstance = module;
-  TWideText className = ProgramText(ClassName(this));
+  TWideText className = ClassName(fBaseClassName);
   bool superclass =
       fBaseClassName && GetClassInfoW(module, ProgramText(fBaseClassName).c_str(), &wc);
   if (superclass) {
